@@ -1,0 +1,38 @@
+# make run  - install what is missing, build, generate the assets, play
+# make test - the same set-up, then every test (also under ASan + UBSan)
+
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+JOBS       ?= $(shell nproc)
+RUN_DIR    := $(BUILD)/run
+
+.PHONY: all deps configure build run test test-asan bench clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+configure: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@cd $(RUN_DIR) && ../pelmora
+
+test: build
+	@cd $(BUILD) && ctest --output-on-failure -j 2
+	@$(MAKE) --no-print-directory test-asan
+
+test-asan: deps
+	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DPELMORA_SANITIZE=ON -DPELMORA_CORE_ONLY=ON >/dev/null
+	@cmake --build $(ASAN_BUILD) -j $(JOBS) --target unit_tests
+	@cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ./unit_tests --gtest_brief=1
+
+bench: build
+	@$(BUILD)/pelmora_bench
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -1,0 +1,140 @@
+// The game's only door to the operating system. The SDL2 backend implements
+// it for the real game; tests use a fake that scripts messages and the clock.
+// It speaks the game's language: virtual-key codes with the classic desktop
+// values, the game's own message kinds, paths written with backslashes.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace pelmora {
+
+namespace vk {
+constexpr uint32_t Enter = 0x0D;
+constexpr uint32_t Escape = 0x1B;
+constexpr uint32_t Space = 0x20;
+constexpr uint32_t Left = 0x25;
+constexpr uint32_t Up = 0x26;
+constexpr uint32_t Right = 0x27;
+constexpr uint32_t Down = 0x28;
+// Letters use their upper-case character code: 'A' is 0x41 ... 'Z' is 0x5A.
+constexpr uint32_t letter(char upper) { return static_cast<uint32_t>(upper); }
+}  // namespace vk
+
+enum class MessageKind {
+    Activate,       // minimised says whether the window was minimised
+    SystemCommand,  // command says which
+    Close,
+    KeyDown,        // key holds the virtual-key code
+    KeyUp,
+    SystemKeyDown,  // keys pressed together with Alt: never recorded
+    SystemKeyUp,
+    Size,
+    MouseMove,
+    LeftButtonUp,
+    RightButtonUp,
+    Quit,           // exitCode holds the code posted with it
+};
+
+enum class SystemCommandKind { ScreenSaver, MonitorPower, Other };
+
+struct Message {
+    MessageKind kind = MessageKind::Quit;
+    uint32_t key = 0;
+    bool minimised = false;
+    SystemCommandKind command = SystemCommandKind::Other;
+    int32_t x = 0;  // mouse messages: client coordinates; Size: client size
+    int32_t y = 0;
+    int exitCode = 0;
+};
+
+struct Point {
+    int32_t x = 0;
+    int32_t y = 0;
+};
+
+struct ScreenSize {
+    uint32_t width = 0;
+    uint32_t height = 0;
+};
+
+enum class BoxButtons { Ok, YesNo };
+enum class BoxIcon { Exclamation, Stop, Information };
+enum class BoxAnswer { Ok, Yes, No, Unanswered };
+enum class CursorShape { Arrow, Wait };
+
+struct WindowRequest {
+    std::string title;
+    std::string className;
+    int32_t x = 0;
+    int32_t y = 0;
+    uint32_t width = 0;   // client area
+    uint32_t height = 0;
+    bool fullscreen = false;
+};
+
+// A loaded 24-bit bitmap: rows from the bottom of the picture upward, each
+// exactly width * 3 bytes of red, green, blue.
+struct Image {
+    bool loaded = false;
+    std::vector<uint8_t> pixels;
+    int32_t width = 0;
+    int32_t height = 0;
+};
+
+class System {
+public:
+    virtual ~System() = default;
+
+    // Time: milliseconds since the system started, wrapping at 2^32.
+    virtual uint32_t tickCount() = 0;
+    // Calendar time in whole seconds; seeds the deal.
+    virtual int64_t calendarSeconds() = 0;
+
+    // Plays a wave file asynchronously, cutting off the one playing.
+    // A missing or unreadable file, or no sound device, plays nothing.
+    virtual void playSound(const std::string& path) = 0;
+
+    // Takes one message without waiting; false when the queue is empty.
+    virtual bool peekMessage(Message& out) = 0;
+    virtual void postQuitMessage(int exitCode) = 0;
+
+    virtual Point cursorPosition() = 0;  // screen coordinates
+    virtual Point screenToClient(Point screen) = 0;
+    virtual Point clientToScreen(Point client) = 0;
+    virtual void setCursorPosition(Point screen) = 0;
+    virtual void showCursor(bool show) = 0;
+    virtual void setCursorShape(CursorShape shape) = 0;
+
+    virtual ScreenSize primaryScreenSize() = 0;
+    virtual bool changeDisplayMode(uint32_t width, uint32_t height, uint8_t colourBits) = 0;
+    virtual void restoreDisplayMode() = 0;
+
+    // Window and GL context, one step per call so that each failure can be
+    // reported with its own message. The context is a legacy one: display
+    // lists and immediate mode must work.
+    virtual bool registerWindowClass(const std::string& className) = 0;
+    virtual bool unregisterWindowClass(const std::string& className) = 0;
+    virtual bool createWindow(const WindowRequest& request) = 0;
+    virtual bool destroyWindow() = 0;
+    virtual bool acquireDeviceContext() = 0;
+    virtual bool releaseDeviceContext() = 0;
+    virtual int choosePixelFormat(uint8_t colourBits, uint8_t depthBits) = 0;  // 0: none
+    virtual bool setPixelFormat(int format) = 0;
+    virtual bool createRenderContext() = 0;
+    virtual bool makeRenderContextCurrent(bool current) = 0;
+    virtual bool deleteRenderContext() = 0;
+    virtual void showWindow() = 0;  // show, bring to the front, take the focus
+    virtual void setSwapInterval(int interval) = 0;
+    virtual void swapBuffers() = 0;
+
+    // Shows a message box and waits for the answer. Where no box can be shown
+    // the text goes to standard error and the answer is Unanswered.
+    virtual BoxAnswer messageBox(const std::string& text, const std::string& caption,
+                                 BoxButtons buttons, BoxIcon icon) = 0;
+
+    virtual Image loadBitmap(const std::string& path) = 0;
+};
+
+}  // namespace pelmora

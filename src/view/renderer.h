@@ -1,0 +1,33 @@
+// Everything the game asks of the graphics library. The GL renderer draws;
+// tests use a fake that records what was asked.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/system.h"
+
+namespace pelmora {
+
+struct Game;
+
+class Renderer {
+public:
+    virtual ~Renderer() = default;
+
+    // Blending, smoothing, depth test, hints, shading and clear colour.
+    virtual void setFixedState() = 0;
+    // Uploads an image as a 2-D texture; gives its texture name (0: none).
+    virtual uint32_t createTexture(const Image& image) = 0;
+    virtual void buildDisplayLists(uint32_t width, uint32_t height) = 0;
+    virtual void deleteDisplayLists() = 0;
+    // Perspective while playing, window pixels in the menu.
+    virtual void applyProjection(bool perspective, uint32_t width, uint32_t height) = 0;
+    // Clears colour and depth and loads the identity model-view matrix.
+    virtual void clearFrame() = 0;
+    virtual void drawMenuScreen(const Game& game) = 0;
+    // Draws the scene as it stands; turn stepping and particle ageing are
+    // done around it by the game.
+    virtual void drawGameScene(const Game& game) = 0;
+};
+
+}  // namespace pelmora
