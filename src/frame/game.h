@@ -21,7 +21,7 @@
 namespace pelmora {
 
 struct Game {
-    Game(System& system, Renderer& renderer) : system(system), renderer(renderer) {}
+    Game(System& sys, Renderer& gfx) : system(sys), renderer(gfx) {}
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
 

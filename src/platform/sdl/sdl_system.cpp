@@ -1,0 +1,2 @@
+// Placeholder until the SDL2 backend lands.
+namespace pelmora {}

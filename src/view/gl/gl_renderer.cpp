@@ -1,0 +1,2 @@
+// Placeholder until the GL renderer lands.
+namespace pelmora {}
