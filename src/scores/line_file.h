@@ -1,0 +1,27 @@
+// A small text file held as lines, read with either line end and written
+// whole with CR LF line ends, the bytes the score file has always had.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace pelmora {
+
+struct LineFile {
+    std::string fileName;
+    std::vector<std::string> lines;
+
+    // False when the file is missing, unreadable or implausibly large.
+    bool load();
+    std::string joinLines() const;
+    void clearLines() { lines.clear(); }
+    void appendLines(const std::vector<std::string>& more);
+    // Writes a temporary file beside the target, flushes it to disk and
+    // renames it over the target, so a failure leaves the old file whole.
+    bool save() const;
+};
+
+// Writes bytes to path atomically; false (and the old file untouched) on any failure.
+bool replaceFileAtomically(const std::string& path, const std::string& bytes);
+
+}  // namespace pelmora
