@@ -1,15 +1,62 @@
 #include "view/gl/gl_renderer.h"
 
+#include <GL/gl.h>
+#include <GL/glu.h>
+
 namespace pelmora {
 
-// Placeholder bodies until the GL drawing lands.
-void GlRenderer::setFixedState() {}
-uint32_t GlRenderer::createTexture(const Image&) { return 0; }
-void GlRenderer::buildDisplayLists(uint32_t, uint32_t) {}
-void GlRenderer::deleteDisplayLists() {}
-void GlRenderer::applyProjection(bool, uint32_t, uint32_t) {}
-void GlRenderer::clearFrame() {}
-void GlRenderer::drawMenuScreen(const Game&) {}
-void GlRenderer::drawGameScene(const Game&) {}
+void GlRenderer::setFixedState() {
+    glEnable(GL_BLEND);
+    glEnable(GL_POINT_SMOOTH);
+    glEnable(GL_LINE_SMOOTH);
+    glEnable(GL_POLYGON_SMOOTH);
+    glClearDepth(1.0);
+    glDepthFunc(GL_LEQUAL);
+    glEnable(GL_DEPTH_TEST);
+    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
+    glHint(GL_POINT_SMOOTH_HINT, GL_NICEST);
+    glHint(GL_LINE_SMOOTH_HINT, GL_NICEST);
+    glHint(GL_POLYGON_SMOOTH_HINT, GL_NICEST);
+    glShadeModel(GL_SMOOTH);
+    glClearColor(0.0f, 0.0f, 0.0f, 0.5f);
+}
+
+// An image whose pixels do not fill width x height x 3 bytes is refused
+// rather than read past its end.
+uint32_t GlRenderer::createTexture(const Image& image) {
+    if (image.width <= 0 || image.height <= 0) return 0;
+    const size_t needed = size_t(image.width) * size_t(image.height) * 3;
+    if (image.pixels.size() < needed) return 0;
+    GLuint id = 0;
+    glGenTextures(1, &id);
+    glBindTexture(GL_TEXTURE_2D, id);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexImage2D(GL_TEXTURE_2D, 0, 3, image.width, image.height, 0, GL_RGB, GL_UNSIGNED_BYTE,
+                 image.pixels.data());
+    return id;
+}
+
+void GlRenderer::applyProjection(bool perspective, uint32_t width, uint32_t height) {
+    glViewport(0, 0, static_cast<GLsizei>(width), static_cast<GLsizei>(height));
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    if (perspective) {
+        // The near plane is the single-precision 0.1 the game always used.
+        const double nearPlane = static_cast<double>(0.1f);
+        gluPerspective(45.0, static_cast<double>(width) / static_cast<double>(height), nearPlane,
+                       100.0);
+    } else {
+        gluOrtho2D(0.0, static_cast<double>(width), 0.0, static_cast<double>(height));
+    }
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+}
+
+void GlRenderer::clearFrame() {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glLoadIdentity();
+}
 
 }  // namespace pelmora
