@@ -1,2 +1,31 @@
-// Placeholder until the SDL2 backend lands.
-int main() { return 0; }
+// Pelmora: builds the system backend, the renderer and the game, runs the
+// main loop, and keeps the top score for the next run.
+#include <cstdio>
+
+#include "frame/game.h"
+#include "frame/main_loop.h"
+#include "platform/sdl/sdl_system.h"
+#include "scores/top_score.h"
+#include "view/gl/gl_renderer.h"
+
+namespace {
+
+int runGame(pelmora::System& system, pelmora::Renderer& renderer) {
+    pelmora::Game game(system, renderer);
+    pelmora::loadTopScore(game.topScore);
+    int rc = pelmora::runMainLoop(game);
+    if (!pelmora::saveTopScore(game.topScore)) {
+        std::fprintf(stderr, "Pelmora: could not write the top score to %s; it is lost.\n",
+                     pelmora::ScoreFileName);
+    }
+    return rc;
+}
+
+}  // namespace
+
+int main() {
+    // Declared first so that SDL shuts down after everything that uses it.
+    pelmora::SdlSystem system;
+    pelmora::GlRenderer renderer;
+    return runGame(system, renderer);
+}

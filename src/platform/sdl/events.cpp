@@ -1,0 +1,120 @@
+#include "platform/sdl/events.h"
+
+namespace pelmora {
+namespace {
+
+Message message(MessageKind kind, int32_t x = 0, int32_t y = 0) {
+    Message m;
+    m.kind = kind;
+    m.x = x;
+    m.y = y;
+    return m;
+}
+
+bool translateKey(const SDL_KeyboardEvent& key, Message& out) {
+    uint32_t code = virtualKeyFor(key.keysym.sym);
+    if (code == 0) return false;
+    bool down = key.type == SDL_KEYDOWN;
+    // Keys pressed together with Alt are system keys, which the game never records.
+    if ((key.keysym.mod & KMOD_ALT) != 0) {
+        out = message(down ? MessageKind::SystemKeyDown : MessageKind::SystemKeyUp);
+    } else {
+        out = message(down ? MessageKind::KeyDown : MessageKind::KeyUp);
+    }
+    out.key = code;
+    return true;
+}
+
+bool activation(bool minimised, Message& out) {
+    out = message(MessageKind::Activate);
+    out.minimised = minimised;
+    return true;
+}
+
+// Losing the focus is reported as the desktop does, with the minimised state
+// as it stands, so a window that is merely covered keeps the game running.
+bool translateWindowEvent(const SDL_WindowEvent& window, bool& minimised, Message& out) {
+    switch (window.event) {
+    case SDL_WINDOWEVENT_MINIMIZED:
+    case SDL_WINDOWEVENT_HIDDEN:
+        minimised = true;
+        return activation(minimised, out);
+    case SDL_WINDOWEVENT_RESTORED:
+    case SDL_WINDOWEVENT_MAXIMIZED:
+    case SDL_WINDOWEVENT_SHOWN:
+        minimised = false;
+        return activation(minimised, out);
+    case SDL_WINDOWEVENT_FOCUS_GAINED:
+    case SDL_WINDOWEVENT_FOCUS_LOST:
+        return activation(minimised, out);
+    case SDL_WINDOWEVENT_CLOSE:
+        out = message(MessageKind::Close);
+        return true;
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+        out = message(MessageKind::Size, window.data1, window.data2);
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool translateButton(const SDL_MouseButtonEvent& button, Message& out) {
+    if (button.button == SDL_BUTTON_LEFT) {
+        out = message(MessageKind::LeftButtonUp, button.x, button.y);
+        return true;
+    }
+    if (button.button == SDL_BUTTON_RIGHT) {
+        out = message(MessageKind::RightButtonUp, button.x, button.y);
+        return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+uint32_t virtualKeyFor(SDL_Keycode key) {
+    if (key >= SDLK_a && key <= SDLK_z) return static_cast<uint32_t>(key - SDLK_a) + 0x41;
+    if (key >= SDLK_0 && key <= SDLK_9) return static_cast<uint32_t>(key - SDLK_0) + 0x30;
+    switch (key) {
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER:
+        return vk::Enter;
+    case SDLK_ESCAPE:
+        return vk::Escape;
+    case SDLK_SPACE:
+        return vk::Space;
+    case SDLK_LEFT:
+        return vk::Left;
+    case SDLK_UP:
+        return vk::Up;
+    case SDLK_RIGHT:
+        return vk::Right;
+    case SDLK_DOWN:
+        return vk::Down;
+    default:
+        return 0;
+    }
+}
+
+bool translateEvent(const SDL_Event& event, bool& minimised, Message& out) {
+    switch (event.type) {
+    case SDL_QUIT:
+        out = message(MessageKind::Close);
+        return true;
+    case SDL_WINDOWEVENT:
+        return translateWindowEvent(event.window, minimised, out);
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+        return translateKey(event.key, out);
+    case SDL_MOUSEMOTION:
+        out = message(MessageKind::MouseMove, event.motion.x, event.motion.y);
+        return true;
+    case SDL_MOUSEBUTTONUP:
+        return translateButton(event.button, out);
+    default:
+        return false;
+    }
+}
+
+}  // namespace pelmora
+
