@@ -9,6 +9,8 @@ namespace pelmora {
 struct Card;
 struct Game;
 
+constexpr uint32_t MaxSelected = 5;
+
 struct Selection {
     std::vector<Card*> cards;  // not owned; oldest first
 };
