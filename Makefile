@@ -32,7 +32,7 @@ test-asan: deps
 	@cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ./unit_tests --gtest_brief=1
 
 bench: build
-	@$(BUILD)/pelmora_bench
+	@tests/with-xvfb.sh $(BUILD)/pelmora_bench
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -1,0 +1,180 @@
+#include "e2e/e2e_harness.h"
+
+#include <SDL.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <cairo.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+#include <thread>
+
+namespace pelmora::e2e {
+
+namespace fs = std::filesystem;
+
+bool Picture::savePng(const std::string& path) const {
+    cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
+    unsigned char* data = cairo_image_surface_get_data(s);
+    const int stride = cairo_image_surface_get_stride(s);
+    for (int y = 0; y < height; ++y) {
+        auto* row = reinterpret_cast<uint32_t*>(data + y * stride);
+        for (int x = 0; x < width; ++x) {
+            const uint8_t* p = at(x, y);
+            row[x] = (uint32_t{p[0]} << 16) | (uint32_t{p[1]} << 8) | p[2];
+        }
+    }
+    cairo_surface_mark_dirty(s);
+    const bool ok = cairo_surface_write_to_png(s, path.c_str()) == CAIRO_STATUS_SUCCESS;
+    cairo_surface_destroy(s);
+    return ok;
+}
+
+Picture grabScreen() {
+    Picture pic;
+    Display* d = XOpenDisplay(nullptr);
+    if (!d) return pic;
+    const Window root = DefaultRootWindow(d);
+    XWindowAttributes attr{};
+    XGetWindowAttributes(d, root, &attr);
+    XImage* img = XGetImage(d, root, 0, 0, static_cast<unsigned>(attr.width),
+                            static_cast<unsigned>(attr.height), AllPlanes, ZPixmap);
+    if (img) {
+        pic.width = attr.width;
+        pic.height = attr.height;
+        pic.rgb.resize(static_cast<size_t>(pic.width) * pic.height * 3);
+        for (int y = 0; y < pic.height; ++y) {
+            for (int x = 0; x < pic.width; ++x) {
+                const unsigned long px = XGetPixel(img, x, y);
+                uint8_t* out = &pic.rgb[(static_cast<size_t>(y) * pic.width + x) * 3];
+                out[0] = static_cast<uint8_t>((px & img->red_mask) >> 16);
+                out[1] = static_cast<uint8_t>((px & img->green_mask) >> 8);
+                out[2] = static_cast<uint8_t>(px & img->blue_mask);
+            }
+        }
+        XDestroyImage(img);
+    }
+    XCloseDisplay(d);
+    return pic;
+}
+
+Picture loadBmp(const std::string& path) {
+    Picture pic;
+    SDL_Surface* raw = SDL_LoadBMP(path.c_str());
+    if (!raw) return pic;
+    SDL_Surface* s = SDL_ConvertSurfaceFormat(raw, SDL_PIXELFORMAT_RGB24, 0);
+    SDL_FreeSurface(raw);
+    if (!s) return pic;
+    pic.width = s->w;
+    pic.height = s->h;
+    pic.rgb.resize(static_cast<size_t>(s->w) * s->h * 3);
+    for (int y = 0; y < s->h; ++y) {
+        const auto* row = static_cast<const uint8_t*>(s->pixels) + static_cast<size_t>(y) * s->pitch;
+        std::copy(row, row + s->w * 3, &pic.rgb[static_cast<size_t>(y) * s->w * 3]);
+    }
+    SDL_FreeSurface(s);
+    return pic;
+}
+
+double regionDifference(const Picture& screen, Rect on, const Picture& tex, Rect in) {
+    constexpr int Steps = 40;
+    double sum = 0;
+    int count = 0;
+    for (int j = 0; j < Steps; ++j) {
+        for (int i = 0; i < Steps; ++i) {
+            const double fx = (i + 0.5) / Steps;
+            const double fy = (j + 0.5) / Steps;
+            const int sx = static_cast<int>(on.x0 + fx * (on.x1 - on.x0));
+            const int sy = static_cast<int>(on.y0 + fy * (on.y1 - on.y0));
+            const int tx = static_cast<int>(in.x0 + fx * (in.x1 - in.x0));
+            const int ty = static_cast<int>(in.y0 + fy * (in.y1 - in.y0));
+            if (sx < 0 || sy < 0 || sx >= screen.width || sy >= screen.height) continue;
+            if (tx < 0 || ty < 0 || tx >= tex.width || ty >= tex.height) continue;
+            const uint8_t* a = screen.at(sx, sy);
+            const uint8_t* b = tex.at(tx, ty);
+            for (int c = 0; c < 3; ++c) sum += std::abs(int{a[c]} - int{b[c]});
+            count += 3;
+        }
+    }
+    return count ? sum / count : 255.0;
+}
+
+double screenDifference(const Picture& a, const Picture& b, Rect r) {
+    return regionDifference(a, r, b, r);
+}
+
+void xdo(const std::string& args) {
+    const std::string cmd = "xdotool " + args + " >/dev/null 2>&1";
+    if (std::system(cmd.c_str()) != 0) {
+        // Some commands (search) fail legitimately; callers check the outcome.
+    }
+}
+
+void sleepMs(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+
+GameProcess::~GameProcess() {
+    if (pid_ > 0) {
+        kill(pid_, SIGKILL);
+        waitpid(pid_, nullptr, 0);
+    }
+}
+
+void GameProcess::start(const std::map<std::string, std::string>& extraEnv) {
+    pid_ = fork();
+    if (pid_ < 0) throw std::runtime_error("fork failed");
+    if (pid_ > 0) return;
+    if (chdir(folder_.c_str()) != 0) _exit(127);
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    for (const auto& [k, v] : extraEnv) setenv(k.c_str(), v.c_str(), 1);
+    execl(program_.c_str(), program_.c_str(), static_cast<char*>(nullptr));
+    _exit(127);
+}
+
+bool GameProcess::waitExit(int timeoutMs, int& exitCode) {
+    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (std::chrono::steady_clock::now() < until) {
+        int status = 0;
+        const pid_t r = waitpid(pid_, &status, WNOHANG);
+        if (r == pid_) {
+            pid_ = -1;
+            exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+            return true;
+        }
+        sleepMs(50);
+    }
+    return false;
+}
+
+std::string makeWorkFolder(const std::string& name, bool withAllTextures) {
+    const fs::path dir = fs::path(PELMORA_BUILD) / "e2e-work" / name;
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    fs::copy(fs::path(PELMORA_ASSETS) / "sounds", dir / "sounds");
+    fs::copy(fs::path(PELMORA_ASSETS) / "textures", dir / "textures");
+    if (!withAllTextures) fs::remove(dir / "textures" / "Menu.bmp");
+    return dir.string();
+}
+
+std::string readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void writeFile(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::string shotPath(const std::string& name) {
+    fs::create_directories(PELMORA_SHOTS);
+    return (fs::path(PELMORA_SHOTS) / (name + ".png")).string();
+}
+
+}  // namespace pelmora::e2e

@@ -1,0 +1,365 @@
+// The real game under a private X server, played the way a person plays it.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <functional>
+#include <cstring>
+#include <filesystem>
+#include <regex>
+#include <set>
+
+#include "board/board.h"
+#include "board/deal.h"
+#include "e2e/e2e_harness.h"
+#include "frame/clock.h"
+#include "platform/random.h"
+#include "play/hand.h"
+#include "view/atlas.h"
+#include "view/picking.h"
+
+namespace pelmora::e2e {
+namespace {
+
+constexpr int64_t FrozenSeconds = 1767225600;  // 2026-01-01 00:00:00 UTC
+constexpr Rect PanelOnScreen{321, 282, 703, 546};
+constexpr double SamePicture = 14.0;  // mean channel difference still counted as equal
+
+std::map<std::string, std::string> frozenCalendar() {
+    return {{"LD_PRELOAD", "/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1"},
+            {"FAKETIME", "2026-01-01 00:00:00"},
+            {"FAKETIME_DONT_FAKE_MONOTONIC", "1"},
+            {"TZ", "UTC"}};
+}
+
+Rect textureRect(const AtlasRect& a, double inset = 0.0) {
+    const double dx = (a.right - a.left) * inset;
+    const double dy = (a.top - a.bottom) * inset;
+    return {a.left + dx, AtlasSize - a.top + dy, a.right - dx, AtlasSize - a.bottom - dy};
+}
+
+Rect shrink(Rect r, double inset) {
+    const double dx = (r.x1 - r.x0) * inset;
+    const double dy = (r.y1 - r.y0) * inset;
+    return {r.x0 + dx, r.y0 + dy, r.x1 - dx, r.y1 - dy};
+}
+
+// A point of the score bar plane (two units in front of the eye) on screen.
+std::array<double, 2> barPoint(double x, double y) {
+    const double f = 1.0 / std::tan(22.5 * M_PI / 180.0);
+    const double aspect = 1024.0 / 768.0;
+    const double ndcX = f / aspect * x / 2.0;
+    const double ndcY = f * y / 2.0;
+    return {(ndcX + 1.0) * 512.0, 768.0 - (ndcY + 1.0) * 384.0};
+}
+
+Rect scoreCell(int k) {
+    const double x1 = 1.075 - 0.075 * k;
+    const auto tl = barPoint(x1 - 0.05, -0.7725);
+    const auto br = barPoint(x1, -0.8225);
+    return {tl[0], tl[1], br[0], br[1]};
+}
+
+Rect menuDigitCell(int k) { return {20.0 * k, 748.0, 20.0 * k + 20.0, 768.0}; }
+
+struct Assets {
+    Picture menu = loadBmp(std::string(PELMORA_ASSETS) + "/textures/Menu.bmp");
+    Picture plots = loadBmp(std::string(PELMORA_ASSETS) + "/textures/SubMenuPlots.bmp");
+    Picture atlas = loadBmp(std::string(PELMORA_ASSETS) + "/textures/CardTextureMap.bmp");
+};
+
+const Assets& assets() {
+    static const Assets a;
+    return a;
+}
+
+// Which digit glyph a cell on screen shows, by nearest picture.
+uint32_t readDigit(const Picture& shot, Rect cell) {
+    uint32_t best = 99;
+    double bestDiff = 1e9;
+    for (uint32_t d = 0; d < 10; ++d) {
+        const double diff =
+            regionDifference(shot, shrink(cell, 0.1), assets().atlas, textureRect(glyphRect(d), 0.1));
+        if (diff < bestDiff) {
+            bestDiff = diff;
+            best = d;
+        }
+    }
+    return best;
+}
+
+// The menu page whose panel is on screen, or -1 when none is.
+int visiblePage(const Picture& shot) {
+    const AtlasRect panels[5] = {PanelNewGame, PanelQuit, PanelPaused, PanelGameWon, PanelGameOver};
+    int best = -1;
+    double bestDiff = SamePicture;
+    for (int page = 0; page < 5; ++page) {
+        const double diff = regionDifference(shot, PanelOnScreen, assets().plots, textureRect(panels[page]));
+        if (diff < bestDiff) {
+            bestDiff = diff;
+            best = page;
+        }
+    }
+    return best;
+}
+
+bool menuPictureShows(const Picture& shot) {
+    const Picture& m = assets().menu;
+    // The strip above the panel, stretched from the picture to the window.
+    const Rect onScreen{0, 40, 1024, 270};
+    const Rect inPicture{0, 40.0 * m.height / 768, static_cast<double>(m.width), 270.0 * m.height / 768};
+    return regionDifference(shot, onScreen, m, inPicture) < SamePicture;
+}
+
+Picture waitForScreen(const std::function<bool(const Picture&)>& ok, int timeoutMs) {
+    Picture shot;
+    for (int waited = 0; waited <= timeoutMs; waited += 200) {
+        shot = grabScreen();
+        if (ok(shot)) return shot;
+        sleepMs(200);
+    }
+    return shot;
+}
+
+Picture waitForPage(int page, int timeoutMs = 10000) {
+    return waitForScreen([page](const Picture& s) { return visiblePage(s) == page; }, timeoutMs);
+}
+
+void key(const std::string& name) {
+    xdo("key " + name);
+    sleepMs(250);
+}
+
+struct Pick {
+    Place place;
+    uint32_t value = 0;
+    int x = 0;
+    int y = 0;
+};
+
+// Where to click on the screen to pick a place, found from the pick table itself.
+bool pixelFor(const Face& face, Place place, int& x, int& y) {
+    long sumX = 0, sumY = 0, n = 0;
+    for (int py = 150; py < 620; ++py) {
+        for (int px = 200; px < 870; ++px) {
+            if (pickPlace(face, px, py) == place) {
+                sumX += px;
+                sumY += py;
+                ++n;
+            }
+        }
+    }
+    if (n == 0) return false;
+    x = static_cast<int>(sumX / n);
+    y = static_cast<int>(sumY / n);
+    return pickPlace(face, x, y) == place;
+}
+
+// Five free cards of the front face making exactly one pair, pair first.
+std::vector<Pick> onePairHand(const Face& face) {
+    std::vector<Pick> free;
+    for (const Place& p : startingFreePlaces()) {
+        const Card* c = face.cardAt(p);
+        Pick pick{p, c->value, 0, 0};
+        if (c->free && pixelFor(face, p, pick.x, pick.y)) free.push_back(pick);
+    }
+    const size_t n = free.size();
+    for (size_t a = 0; a < n; ++a)
+        for (size_t b = a + 1; b < n; ++b) {
+            if (cardRank(free[a].value) != cardRank(free[b].value) || free[a].value == free[b].value) continue;
+            for (size_t c = 0; c < n; ++c)
+                for (size_t d = c + 1; d < n; ++d)
+                    for (size_t e = d + 1; e < n; ++e) {
+                        const size_t idx[5] = {a, b, c, d, e};
+                        Hand hand;
+                        for (size_t i : idx) insertSorted(hand, static_cast<uint8_t>(free[i].value));
+                        if (std::set<size_t>(idx, idx + 5).size() == 5 && evaluateHand(hand) == OnePair)
+                            return {free[a], free[b], free[c], free[d], free[e]};
+                    }
+        }
+    return {};
+}
+
+Rect around(int x, int y, int half = 8) {
+    return {double(x - half), double(y - half), double(x + half), double(y + half)};
+}
+
+class PlayingTheGame : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_GT(assets().atlas.width, 0) << "generated textures missing under " << PELMORA_ASSETS;
+        ASSERT_GT(grabScreen().width, 0) << "no X display";
+    }
+};
+
+TEST_F(PlayingTheGame, MenuDealSelectDropTurnPauseTimeOutAndTopScore) {
+    const std::string folder = makeWorkFolder("full-game");
+    GameProcess game(folder);
+    game.start(frozenCalendar());
+
+    Picture shot = waitForPage(PageNewGame, 20000);
+    shot.savePng(shotPath("01-menu"));
+    ASSERT_EQ(visiblePage(shot), PageNewGame) << "the menu with the new-game panel never showed";
+    EXPECT_TRUE(menuPictureShows(shot));
+    EXPECT_EQ(readDigit(shot, menuDigitCell(0)), 0u) << "no top score yet";
+
+    key("Down");
+    shot = waitForPage(PageQuit);
+    shot.savePng(shotPath("02-menu-quit"));
+    EXPECT_EQ(visiblePage(shot), PageQuit);
+    key("Up");
+    EXPECT_EQ(visiblePage(waitForPage(PageNewGame)), PageNewGame);
+
+    // The deal the game makes with its calendar frozen.
+    Board board;
+    Random random;
+    random.seed(static_cast<uint32_t>(FrozenSeconds));
+    dealBoard(board, random);
+    const std::vector<Pick> hand = onePairHand(*board.face(0));
+    ASSERT_EQ(hand.size(), 5u) << "this deal has no one-pair hand among its free cards";
+
+    key("Return");
+    shot = waitForScreen([](const Picture& s) { return visiblePage(s) == -1 && !menuPictureShows(s); }, 5000);
+    shot.savePng(shotPath("03-dealt"));
+    ASSERT_EQ(visiblePage(shot), -1) << "the cube never appeared";
+    EXPECT_EQ(readDigit(shot, scoreCell(0)), 0u);
+
+    std::vector<Picture> selected;
+    for (const Pick& p : hand) {
+        xdo("mousemove " + std::to_string(p.x) + " " + std::to_string(p.y));
+        sleepMs(300);
+        const Picture before = grabScreen();
+        xdo("click 1");
+        sleepMs(300);
+        selected.push_back(grabScreen());
+        EXPECT_GT(screenDifference(before, selected.back(), around(p.x, p.y)), 20.0)
+            << "card at (" << p.place.x << ", " << p.place.y << ") shows no highlight";
+    }
+    selected.back().savePng(shotPath("04-selected"));
+
+    xdo("click 3");
+    sleepMs(1500);
+    shot = grabScreen();
+    shot.savePng(shotPath("05-dropped"));
+    EXPECT_EQ(readDigit(shot, scoreCell(0)), 1u) << "one pair scores one point";
+    for (size_t i = 0; i < hand.size(); ++i) {
+        const Pick& p = hand[i];
+        xdo("mousemove " + std::to_string(p.x) + " " + std::to_string(p.y));
+        sleepMs(300);
+        const double change = screenDifference(grabScreen(), selected[i], around(p.x, p.y));
+        if (i < 2) {
+            EXPECT_GT(change, 20.0) << "a card of the pair is still there";
+        } else {
+            EXPECT_LT(change, SamePicture) << "a kicker lost its place or its highlight";
+        }
+    }
+
+    const Picture beforeTurn = grabScreen();
+    key("w");
+    sleepMs(1500);
+    shot = grabScreen();
+    shot.savePng(shotPath("06-turned"));
+    EXPECT_GT(screenDifference(beforeTurn, shot, {300, 200, 700, 560}), 10.0) << "W did not turn the cube";
+
+    key("p");
+    shot = waitForPage(PagePaused);
+    shot.savePng(shotPath("07-paused"));
+    EXPECT_EQ(visiblePage(shot), PagePaused);
+    EXPECT_TRUE(menuPictureShows(shot)) << "the paused panel lies over the menu picture, not the cube";
+    key("p");
+    EXPECT_EQ(visiblePage(waitForScreen([](const Picture& s) { return visiblePage(s) == -1; }, 5000)), -1);
+
+    shot = waitForPage(PageGameOver, 45000);
+    shot.savePng(shotPath("08-game-over"));
+    ASSERT_EQ(visiblePage(shot), PageGameOver) << "the countdown never ran out";
+
+    key("Escape");
+    int code = -1;
+    ASSERT_TRUE(game.waitExit(10000, code)) << "Escape in the menu did not end the game";
+    EXPECT_EQ(code, 0);
+    const std::string saved = readFile(folder + "/scoredata.xml");
+    EXPECT_TRUE(std::regex_match(saved, std::regex("<div id=\"topscore\">\r\n<div id=\"ts_time\">00:00:[34][0-9]"
+                                                   "</div>\r\n<div id=\"ts_value\">1</div>\r\n</div>\r\n")))
+        << saved;
+
+    GameProcess again(folder);
+    again.start();
+    shot = waitForPage(PageNewGame, 20000);
+    shot.savePng(shotPath("09-menu-top-score"));
+    EXPECT_EQ(readDigit(shot, menuDigitCell(0)), 1u) << "the menu does not show the stored top score";
+    key("Return");
+    waitForScreen([](const Picture& s) { return visiblePage(s) == -1; }, 5000);
+    key("Escape");
+    shot = waitForPage(PageNewGame);
+    EXPECT_EQ(visiblePage(shot), PageNewGame) << "Escape did not abandon the game";
+    key("Escape");
+    ASSERT_TRUE(again.waitExit(10000, code));
+    EXPECT_EQ(code, 0);
+    EXPECT_EQ(readFile(folder + "/scoredata.xml"), saved);
+}
+
+std::string findWindow(const std::string& name, int timeoutMs) {
+    for (int waited = 0; waited < timeoutMs; waited += 200) {
+        FILE* p = popen(("xdotool search --name '^" + name + "$' 2>/dev/null").c_str(), "r");
+        char line[64] = {};
+        const bool found = p && fgets(line, sizeof line, p) != nullptr;
+        if (p) pclose(p);
+        if (found) return std::string(line, strcspn(line, "\n"));
+        sleepMs(200);
+    }
+    return {};
+}
+
+TEST_F(PlayingTheGame, MissingTextureShowsInitializationFailedAndKeepsTheScoreFile) {
+    const std::string folder = makeWorkFolder("missing-texture", false);
+    const std::string stored =
+        "<div id=\"topscore\">\r\n<div id=\"ts_time\">00:01:02</div>\r\n"
+        "<div id=\"ts_value\">42</div>\r\n</div>\r\n";
+    writeFile(folder + "/scoredata.xml", stored);
+    GameProcess game(folder);
+    game.start();
+    const std::string box = findWindow("ERROR", 20000);
+    ASSERT_FALSE(box.empty()) << "no ERROR box appeared";
+    sleepMs(500);
+    grabScreen().savePng(shotPath("10-initialization-failed"));
+    xdo("windowactivate --sync " + box);
+    xdo("key --clearmodifiers Return");
+    int code = -1;
+    if (!game.waitExit(3000, code)) {
+        xdo("key --window " + box + " Return");
+        ASSERT_TRUE(game.waitExit(5000, code)) << "the box could not be closed";
+    }
+    EXPECT_EQ(code, 0);
+    EXPECT_EQ(readFile(folder + "/scoredata.xml"), stored);
+}
+
+TEST_F(PlayingTheGame, InstalledGameStartsInThePlayersDataFolder) {
+    namespace fs = std::filesystem;
+    const fs::path root = fs::path(PELMORA_BUILD) / "e2e-work" / "install";
+    fs::remove_all(root);
+    const std::string install = "cmake --install '" + std::string(PELMORA_BUILD) + "' --prefix '" +
+                                (root / "prefix").string() + "' >/dev/null";
+    ASSERT_EQ(std::system(install.c_str()), 0);
+    for (const char* file : {"bin/pelmora", "libexec/pelmora/pelmora", "share/pelmora/textures/Menu.bmp",
+                             "share/pelmora/sounds/drop.wav", "share/applications/pelmora.desktop",
+                             "share/icons/hicolor/scalable/apps/pelmora.svg"}) {
+        EXPECT_TRUE(fs::exists(root / "prefix" / file)) << file;
+    }
+    fs::create_directories(root / "elsewhere");
+    GameProcess game((root / "elsewhere").string(), (root / "prefix" / "bin" / "pelmora").string());
+    game.start({{"XDG_DATA_HOME", (root / "data").string()}});
+    const Picture shot = waitForPage(PageNewGame, 20000);
+    shot.savePng(shotPath("11-installed-menu"));
+    EXPECT_EQ(visiblePage(shot), PageNewGame);
+    key("Escape");
+    int code = -1;
+    ASSERT_TRUE(game.waitExit(10000, code));
+    EXPECT_EQ(code, 0);
+    EXPECT_TRUE(fs::exists(root / "data" / "pelmora" / "scoredata.xml"));
+    EXPECT_TRUE(fs::exists(root / "data" / "pelmora" / "textures" / "CardTextureMap.bmp"));
+}
+
+}  // namespace
+}  // namespace pelmora::e2e
