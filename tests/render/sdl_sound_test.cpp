@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
-#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -23,137 +22,101 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void put16(std::ofstream& out, uint32_t v) {
-    char b[2] = {static_cast<char>(v & 0xFF), static_cast<char>(v >> 8)};
-    out.write(b, 2);
-}
-void put32(std::ofstream& out, uint32_t v) {
-    put16(out, v & 0xFFFF);
-    put16(out, v >> 16);
+void put(std::ofstream& out, uint32_t v, int bytes) {
+    for (int i = 0; i < bytes; ++i) out.put(static_cast<char>(v >> (8 * i)));
 }
 
 // A 16-bit mono tone at 22050 Hz, so the device has to convert it.
-void writeWave(const fs::path& path, int milliseconds) {
+void writeWave(const fs::path& path, uint32_t milliseconds) {
     const uint32_t rate = 22050;
-    uint32_t frames = rate * static_cast<uint32_t>(milliseconds) / 1000;
+    uint32_t frames = rate * milliseconds / 1000;
     std::ofstream out(path, std::ios::binary);
-    out.write("RIFF", 4);
-    put32(out, 36 + frames * 2);
-    out.write("WAVEfmt ", 8);
-    put32(out, 16);
-    put16(out, 1);  // PCM
-    put16(out, 1);  // mono
-    put32(out, rate);
-    put32(out, rate * 2);
-    put16(out, 2);
-    put16(out, 16);
-    out.write("data", 4);
-    put32(out, frames * 2);
+    out << "RIFF";
+    put(out, 36 + frames * 2, 4);
+    out << "WAVEfmt ";
+    for (uint32_t v : {16u, 0x10001u, rate, rate * 2, 0x100002u}) put(out, v, 4);  // PCM, mono
+    out << "data";
+    put(out, frames * 2, 4);
     for (uint32_t i = 0; i < frames; ++i) {
-        double s = std::sin(2.0 * 3.14159265358979 * 440.0 * i / rate);
-        put16(out, static_cast<uint16_t>(static_cast<int16_t>(s * 12000.0)));
+        put(out, static_cast<uint16_t>(static_cast<int16_t>(12000 * std::sin(i * 0.125))), 2);
     }
+}
+
+bool waitUntilPlayed(const SoundPlayer& player) {
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (player.queuedBytes() > 0 && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return player.queuedBytes() == 0;
 }
 
 class SoundCues : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("pelmora_snd_" + std::to_string(::getpid()));
-        fs::create_directories(dir_);
-        const char* driver = std::getenv("SDL_AUDIODRIVER");
-        savedDriver_ = driver ? driver : "";
+        fs::create_directories(dir_ / "sounds");
         ::setenv("SDL_AUDIODRIVER", "dummy", 1);
         writeWave(dir_ / "long.wav", 2000);
-        writeWave(dir_ / "short.wav", 300);
+        writeWave(dir_ / "sounds" / "short.wav", 300);
     }
     void TearDown() override {
-        ::setenv("SDL_AUDIODRIVER", savedDriver_.c_str(), 1);
+        ::setenv("SDL_AUDIODRIVER", "dummy", 1);
+        ::unsetenv("SDL_DISKAUDIOFILE");
         fs::remove_all(dir_);
     }
-    std::string path(const char* name) const { return (dir_ / name).string(); }
-
-    fs::path dir_;
-    std::string savedDriver_;
+    fs::path dir_ = fs::temp_directory_path() / ("pelmora_snd_" + std::to_string(::getpid()));
+    std::string long_ = (dir_ / "long.wav").string();
+    std::string short_ = (dir_ / "sounds" / "short.wav").string();
 };
 
-bool waitUntilPlayed(const SoundPlayer& player) {
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (player.queuedBytes() > 0) {
-        if (std::chrono::steady_clock::now() > deadline) return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    return true;
-}
-
-TEST_F(SoundCues, AClipIsConvertedWholeAndPlaysThrough) {
+TEST_F(SoundCues, AClipIsConvertedWholePlaysThroughAndIsCutOffByTheNext) {
     SoundPlayer player;
-    player.play(path("short.wav"));
+    player.play(short_);
     ASSERT_TRUE(player.hasDevice());
-    ASSERT_GT(player.bytesPerSecond(), 0u);
-    double seconds = static_cast<double>(player.clipBytes(path("short.wav"))) / player.bytesPerSecond();
+    double seconds = static_cast<double>(player.clipBytes(short_)) / player.bytesPerSecond();
     EXPECT_NEAR(seconds, 0.300, 0.001);  // no tail lost in the conversion
-    EXPECT_GT(player.queuedBytes(), 0u);
     EXPECT_TRUE(waitUntilPlayed(player));
-}
 
-TEST_F(SoundCues, ANewCueCutsOffTheOnePlaying) {
-    SoundPlayer player;
-    player.play(path("long.wav"));
-    ASSERT_GT(player.queuedBytes(), player.clipBytes(path("short.wav")) * 2);
-    player.play(path("short.wav"));
+    player.play(long_);
+    ASSERT_GT(player.queuedBytes(), player.clipBytes(short_) * 2);
+    player.play(short_);
     EXPECT_GT(player.queuedBytes(), 0u);
-    EXPECT_LE(player.queuedBytes(), player.clipBytes(path("short.wav")));
+    EXPECT_LE(player.queuedBytes(), player.clipBytes(short_));
 }
 
-TEST_F(SoundCues, MissingOrUnreadableFilesPlayNothing) {
+TEST_F(SoundCues, MissingUnreadableFilesAndNoDeviceAreSilent) {
     std::ofstream(dir_ / "noise.wav") << "not a wave at all";
     SoundPlayer player;
-    player.play(path("long.wav"));
-    player.play(path("absent.wav"));
+    player.play(long_);
+    player.play((dir_ / "absent.wav").string());
     EXPECT_EQ(player.queuedBytes(), 0u);
-    player.play(path("noise.wav"));
+    player.play((dir_ / "noise.wav").string());
     EXPECT_EQ(player.queuedBytes(), 0u);
-    EXPECT_EQ(player.clipBytes(path("noise.wav")), 0u);
-}
 
-TEST_F(SoundCues, NoSoundDeviceIsSilent) {
     ::setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
-    SoundPlayer player;
-    player.play(path("short.wav"));
-    player.play(path("short.wav"));
-    EXPECT_FALSE(player.hasDevice());
-    EXPECT_EQ(player.queuedBytes(), 0u);
+    SoundPlayer deaf;
+    deaf.play(short_);
+    EXPECT_FALSE(deaf.hasDevice());
 }
 
-TEST_F(SoundCues, TheDiskDriverWritesTheClipAsConverted) {
+TEST_F(SoundCues, TheDiskDriverWritesTheGamesCueAsConverted) {
     fs::path output = dir_ / "played.raw";
     ::setenv("SDL_AUDIODRIVER", "disk", 1);
     ::setenv("SDL_DISKAUDIOFILE", output.c_str(), 1);
     std::vector<uint8_t> clip;
     {
-        SoundPlayer player;
-        player.play(path("short.wav"));
-        ASSERT_TRUE(player.hasDevice());
-        clip = player.clipSamples(path("short.wav"));
-        ASSERT_TRUE(waitUntilPlayed(player));
-        std::this_thread::sleep_for(std::chrono::milliseconds(200));  // let the last buffer out
+        fs::path old = fs::current_path();
+        fs::current_path(dir_);
+        SdlSystem system;
+        system.playSound("sounds\\short.wav");  // as the game writes it
+        fs::current_path(old);
+        clip = system.sound().clipSamples("sounds/short.wav");
+        ASSERT_TRUE(waitUntilPlayed(system.sound()));
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));  // the last buffer
     }
-    ::unsetenv("SDL_DISKAUDIOFILE");
     std::ifstream in(output, std::ios::binary);
-    std::vector<uint8_t> written((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::vector<uint8_t> written{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     ASSERT_FALSE(clip.empty());
     EXPECT_NE(std::search(written.begin(), written.end(), clip.begin(), clip.end()), written.end());
-}
-
-TEST_F(SoundCues, GamePathsWithBackslashesAreFound) {
-    fs::create_directories(dir_ / "sounds");
-    writeWave(dir_ / "sounds" / "drop.wav", 100);
-    fs::path old = fs::current_path();
-    fs::current_path(dir_);
-    SdlSystem system;
-    system.playSound("sounds\\drop.wav");
-    EXPECT_GT(system.sound().clipBytes("sounds/drop.wav"), 0u);
-    fs::current_path(old);
 }
 
 }  // namespace

@@ -78,14 +78,15 @@ bool SdlSystem::unregisterWindowClass(const std::string&) {
 }
 
 // Only a mode of exactly the asked size will do; the colour depth is matched
-// when the display offers it.
+// when the display offers it. Some drivers list no modes but the desktop's.
 bool SdlSystem::changeDisplayMode(uint32_t width, uint32_t height, uint8_t colourBits) {
     if (!videoReady()) return false;
     ChosenMode found;
     int count = SDL_GetNumDisplayModes(0);
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i <= count; ++i) {
         SDL_DisplayMode mode{};
-        if (SDL_GetDisplayMode(0, i, &mode) != 0) continue;
+        int got = i < count ? SDL_GetDisplayMode(0, i, &mode) : SDL_GetDesktopDisplayMode(0, &mode);
+        if (got != 0 || (i == count && found.chosen)) continue;
         if (mode.w != static_cast<int>(width) || mode.h != static_cast<int>(height)) continue;
         bool sameDepth = SDL_BITSPERPIXEL(mode.format) == colourBits;
         if (found.chosen && !sameDepth) continue;
