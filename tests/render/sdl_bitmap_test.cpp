@@ -17,10 +17,13 @@ namespace {
 namespace fs = std::filesystem;
 
 // Every pixel of the test picture differs; y counts from the bottom row.
-uint8_t channel(int x, int y, int c) { return static_cast<uint8_t>(x * 7 + y * 50 + c * 85); }
+uint8_t channel(int x, int y, int c) {
+    return static_cast<uint8_t>(x * 7 + y * 50 + c * 85);
+}
 
 void put(std::vector<uint8_t>& out, uint32_t v, int bytes) {
-    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<uint8_t>(v >> (8 * i)));
+    for (int i = 0; i < bytes; ++i)
+        out.push_back(static_cast<uint8_t>(v >> (8 * i)));
 }
 
 std::vector<uint8_t> bmpBytes(int width, int height, bool topDown, int bits = 24) {
@@ -39,7 +42,8 @@ std::vector<uint8_t> bmpBytes(int width, int height, bool topDown, int bits = 24
         std::size_t start = out.size();
         int y = topDown ? height - 1 - row : row;
         for (int x = 0; x < width; ++x) {
-            for (int c = bits / 8 - 1; c >= 0; --c) out.push_back(channel(x, y, c));  // blue, green, red
+            for (int c = bits / 8 - 1; c >= 0; --c)
+                out.push_back(channel(x, y, c));  // blue, green, red
         }
         out.resize(start + stride, 0);
     }
@@ -53,7 +57,8 @@ protected:
     std::string write(const std::vector<uint8_t>& bytes) {
         fs::path path = dir_ / "p.bmp";
         std::ofstream(path, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+            .write(reinterpret_cast<const char*>(bytes.data()),
+                   static_cast<std::streamsize>(bytes.size()));
         return path.string();
     }
     fs::path dir_ = fs::temp_directory_path() / ("pelmora_bmp_" + std::to_string(::getpid()));
@@ -70,7 +75,8 @@ TEST_F(BitmapFiles, EveryWidthAndBothRowOrdersLoadPixelExact) {
             std::vector<uint8_t> want;
             for (int y = 0; y < 3; ++y) {
                 for (int x = 0; x < width; ++x) {
-                    for (int c = 0; c < 3; ++c) want.push_back(channel(x, y, c));  // red first
+                    for (int c = 0; c < 3; ++c)
+                        want.push_back(channel(x, y, c));  // red first
                 }
             }
             ASSERT_EQ(image.pixels, want);
@@ -87,7 +93,8 @@ TEST_F(BitmapFiles, MissingTruncatedDamagedAndOtherDepthsFailCleanly) {
     EXPECT_FALSE(loadBitmapFile(write(bmpBytes(4, 4, true, 32))).loaded);
     std::vector<uint8_t> damaged = whole;
     damaged[25] = 0x80;  // the most negative height
-    for (int i = 22; i < 25; ++i) damaged[static_cast<std::size_t>(i)] = 0;
+    for (int i = 22; i < 25; ++i)
+        damaged[static_cast<std::size_t>(i)] = 0;
     EXPECT_FALSE(loadBitmapFile(write(damaged)).loaded);
     damaged = whole;
     damaged[21] = 0x70;  // a width far beyond what the file holds

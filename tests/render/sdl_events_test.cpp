@@ -34,7 +34,9 @@ SDL_Event event(Uint32 type, int32_t a = 0, int32_t b = 0, int32_t c = 0) {
 }
 
 using Seen = std::vector<int32_t>;  // kind, key, x, y
-Seen seen(const Message& m) { return {static_cast<int32_t>(m.kind), static_cast<int32_t>(m.key), m.x, m.y}; }
+Seen seen(const Message& m) {
+    return {static_cast<int32_t>(m.kind), static_cast<int32_t>(m.key), m.x, m.y};
+}
 Seen want(MessageKind kind, int32_t key, int32_t x = 0, int32_t y = 0) {
     return {static_cast<int32_t>(kind), key, x, y};
 }
@@ -53,7 +55,8 @@ TEST(SdlEvents, EventsBecomeTheGamesMessages) {
         {event(SDL_KEYDOWN, SDLK_RETURN, KMOD_LALT), want(K::SystemKeyDown, 0x0D)},
         {event(SDL_KEYUP, SDLK_w, KMOD_RALT), want(K::SystemKeyUp, 0x57)},
         {event(SDL_WINDOWEVENT, SDL_WINDOWEVENT_CLOSE), want(K::Close, 0)},
-        {event(SDL_WINDOWEVENT, SDL_WINDOWEVENT_SIZE_CHANGED, 800, 600), want(K::Size, 0, 800, 600)},
+        {event(SDL_WINDOWEVENT, SDL_WINDOWEVENT_SIZE_CHANGED, 800, 600),
+         want(K::Size, 0, 800, 600)},
         {event(SDL_MOUSEMOTION, 12, 34), want(K::MouseMove, 0, 12, 34)},
         {event(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, 5, 6), want(K::LeftButtonUp, 0, 5, 6)},
     };
@@ -64,9 +67,10 @@ TEST(SdlEvents, EventsBecomeTheGamesMessages) {
         EXPECT_EQ(seen(m), expected) << e.type;
     }
     Message m;
-    for (SDL_Event ignored : {event(SDL_KEYDOWN, SDLK_F5), event(SDL_KEYDOWN, SDLK_LSHIFT),
-                              event(SDL_MOUSEBUTTONUP, SDL_BUTTON_MIDDLE), event(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT),
-                              event(SDL_WINDOWEVENT, SDL_WINDOWEVENT_EXPOSED)}) {
+    for (SDL_Event ignored :
+         {event(SDL_KEYDOWN, SDLK_F5), event(SDL_KEYDOWN, SDLK_LSHIFT),
+          event(SDL_MOUSEBUTTONUP, SDL_BUTTON_MIDDLE), event(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT),
+          event(SDL_WINDOWEVENT, SDL_WINDOWEVENT_EXPOSED)}) {
         EXPECT_FALSE(translateEvent(ignored, minimised, m)) << ignored.type;
     }
 }
@@ -99,9 +103,10 @@ TEST(SdlEvents, QueuedEventsComeBeforeThePostedQuit) {
     }
     system.postQuitMessage(7);
     std::vector<Seen> order;
-    while (system.peekMessage(m)) order.push_back(m.kind == MessageKind::Quit ? Seen{m.exitCode} : seen(m));
-    const std::vector<Seen> expected = {want(MessageKind::KeyDown, 0x50), want(MessageKind::SystemKeyUp, 0x41),
-                                        Seen{7}};
+    while (system.peekMessage(m))
+        order.push_back(m.kind == MessageKind::Quit ? Seen{m.exitCode} : seen(m));
+    const std::vector<Seen> expected = {want(MessageKind::KeyDown, 0x50),
+                                        want(MessageKind::SystemKeyUp, 0x41), Seen{7}};
     EXPECT_EQ(order, expected);
 }
 

@@ -23,7 +23,8 @@ namespace {
 namespace fs = std::filesystem;
 
 void put(std::ofstream& out, uint32_t v, int bytes) {
-    for (int i = 0; i < bytes; ++i) out.put(static_cast<char>(v >> (8 * i)));
+    for (int i = 0; i < bytes; ++i)
+        out.put(static_cast<char>(v >> (8 * i)));
 }
 
 // A 16-bit mono tone at 22050 Hz, so the device has to convert it.
@@ -34,7 +35,8 @@ void writeWave(const fs::path& path, uint32_t milliseconds) {
     out << "RIFF";
     put(out, 36 + frames * 2, 4);
     out << "WAVEfmt ";
-    for (uint32_t v : {16u, 0x10001u, rate, rate * 2, 0x100002u}) put(out, v, 4);  // PCM, mono
+    for (uint32_t v : {16u, 0x10001u, rate, rate * 2, 0x100002u})
+        put(out, v, 4);  // PCM, mono
     out << "data";
     put(out, frames * 2, 4);
     for (uint32_t i = 0; i < frames; ++i) {
@@ -114,7 +116,8 @@ TEST_F(SoundCues, TheDiskDriverWritesTheGamesCueAsConverted) {
         std::this_thread::sleep_for(std::chrono::milliseconds(200));  // the last buffer
     }
     std::ifstream in(output, std::ios::binary);
-    std::vector<uint8_t> written{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::vector<uint8_t> written{std::istreambuf_iterator<char>(in),
+                                 std::istreambuf_iterator<char>()};
     ASSERT_FALSE(clip.empty());
     EXPECT_NE(std::search(written.begin(), written.end(), clip.begin(), clip.end()), written.end());
 }

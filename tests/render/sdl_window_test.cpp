@@ -116,7 +116,8 @@ TEST(SdlWindow, CursorPositionsFollowTheWindowOrigin) {
     Message m;
     bool moved = false;
     for (int tries = 0; tries < 200 && !moved; ++tries) {
-        while (system.peekMessage(m)) moved = moved || (m.kind == MessageKind::MouseMove && m.x == 200 && m.y == 150);
+        while (system.peekMessage(m))
+            moved = moved || (m.kind == MessageKind::MouseMove && m.x == 200 && m.y == 150);
         if (!moved) SDL_Delay(10);
     }
     EXPECT_TRUE(moved);
@@ -131,10 +132,12 @@ TEST(SdlTime, TickCountCountsFromSystemStart) {
     std::ifstream("/proc/uptime") >> uptime;
     uint32_t first = system.tickCount();
     auto expected = static_cast<uint32_t>(static_cast<uint64_t>(uptime * 1000.0));
-    EXPECT_LT(std::abs(static_cast<int32_t>(first - expected)), 2000) << first << " vs " << expected;
+    EXPECT_LT(std::abs(static_cast<int32_t>(first - expected)), 2000)
+        << first << " vs " << expected;
     SDL_Delay(20);
     EXPECT_GE(system.tickCount() - first, 20u);
-    EXPECT_NEAR(static_cast<double>(system.calendarSeconds()), static_cast<double>(std::time(nullptr)), 1.0);
+    EXPECT_NEAR(static_cast<double>(system.calendarSeconds()),
+                static_cast<double>(std::time(nullptr)), 1.0);
 }
 
 // Run in a fresh copy of the test program, so the changed environment and

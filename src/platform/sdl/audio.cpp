@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include <cstdio>
 #include <cstring>
 
 namespace pelmora {
@@ -20,12 +21,17 @@ SoundPlayer::~SoundPlayer() {
     if (audioStarted_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
+bool SoundPlayer::playSilently() {
+    std::fprintf(stderr, "Pelmora: no sound device, playing without sound: %s\n", SDL_GetError());
+    return false;
+}
+
 // Opened once, on the first cue: a machine without a sound card stays
 // silent for the whole run instead of failing on every cue.
 bool SoundPlayer::openDevice() {
     if (tried_) return device_ != 0;
     tried_ = true;
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return playSilently();
     audioStarted_ = true;
     SDL_AudioSpec want{};
     want.freq = 44100;
@@ -34,7 +40,7 @@ bool SoundPlayer::openDevice() {
     want.samples = 1024;
     SDL_AudioSpec have{};
     device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have, SDL_AUDIO_ALLOW_ANY_CHANGE);
-    if (device_ == 0) return false;
+    if (device_ == 0) return playSilently();
     format_ = have.format;
     channels_ = have.channels;
     rate_ = have.freq;
@@ -51,8 +57,8 @@ const std::vector<uint8_t>* SoundPlayer::clip(const std::string& hostPath) {
     WaveBuffer wave;
     if (!SDL_LoadWAV(hostPath.c_str(), &spec, &wave.data, &wave.length)) return nullptr;
     SDL_AudioCVT cvt{};
-    if (SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, format_, channels_,
-                          rate_) < 0) {
+    if (SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, format_, channels_, rate_) <
+        0) {
         return nullptr;
     }
     std::vector<uint8_t> samples(static_cast<std::size_t>(wave.length) *

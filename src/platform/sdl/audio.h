@@ -32,6 +32,7 @@ public:
 
 private:
     bool openDevice();
+    bool playSilently();
     const std::vector<uint8_t>* clip(const std::string& hostPath);
 
     bool tried_ = false;

@@ -30,9 +30,15 @@ struct Layout {
     int64_t stride = 0;  // bytes per row in the file, padded to 4
 };
 
-uint32_t readU16(const uint8_t* p) { return uint32_t(p[0]) | uint32_t(p[1]) << 8; }
-uint32_t readU32(const uint8_t* p) { return readU16(p) | readU16(p + 2) << 16; }
-int32_t readI32(const uint8_t* p) { return static_cast<int32_t>(readU32(p)); }
+uint32_t readU16(const uint8_t* p) {
+    return uint32_t(p[0]) | uint32_t(p[1]) << 8;
+}
+uint32_t readU32(const uint8_t* p) {
+    return readU16(p) | readU16(p + 2) << 16;
+}
+int32_t readI32(const uint8_t* p) {
+    return static_cast<int32_t>(readU32(p));
+}
 
 std::optional<Layout> parseHeaders(const std::vector<uint8_t>& h) {
     if (h.size() < FileHeaderSize + 4 || h[0] != 'B' || h[1] != 'M') return std::nullopt;

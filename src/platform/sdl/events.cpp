@@ -117,4 +117,3 @@ bool translateEvent(const SDL_Event& event, bool& minimised, Message& out) {
 }
 
 }  // namespace pelmora
-

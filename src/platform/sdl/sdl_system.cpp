@@ -29,15 +29,22 @@ uint32_t SdlSystem::tickCount() {
 #else
     clock_gettime(CLOCK_MONOTONIC, &now);
 #endif
-    uint64_t ms = static_cast<uint64_t>(now.tv_sec) * 1000u + static_cast<uint64_t>(now.tv_nsec) / 1000000u;
+    uint64_t ms =
+        static_cast<uint64_t>(now.tv_sec) * 1000u + static_cast<uint64_t>(now.tv_nsec) / 1000000u;
     return static_cast<uint32_t>(ms);
 }
 
-int64_t SdlSystem::calendarSeconds() { return static_cast<int64_t>(std::time(nullptr)); }
+int64_t SdlSystem::calendarSeconds() {
+    return static_cast<int64_t>(std::time(nullptr));
+}
 
-void SdlSystem::playSound(const std::string& path) { sound_->play(hostPath(path)); }
+void SdlSystem::playSound(const std::string& path) {
+    sound_->play(hostPath(path));
+}
 
-Image SdlSystem::loadBitmap(const std::string& path) { return loadBitmapFile(hostPath(path)); }
+Image SdlSystem::loadBitmap(const std::string& path) {
+    return loadBitmapFile(hostPath(path));
+}
 
 // ---------------------------------------------------------------------------
 // Cursor. SDL's global mouse state can lag behind pointer warps on some X

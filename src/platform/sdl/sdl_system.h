@@ -56,8 +56,8 @@ public:
     void setSwapInterval(int interval) override;
     void swapBuffers() override;
 
-    BoxAnswer messageBox(const std::string& text, const std::string& caption,
-                         BoxButtons buttons, BoxIcon icon) override;
+    BoxAnswer messageBox(const std::string& text, const std::string& caption, BoxButtons buttons,
+                         BoxIcon icon) override;
 
     Image loadBitmap(const std::string& path) override;
 

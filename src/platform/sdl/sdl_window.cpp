@@ -33,7 +33,9 @@ bool landedOffscreen() {
     return driver != nullptr && SDL_strcasecmp(driver, "offscreen") == 0 && !offscreenAskedFor();
 }
 
-void complain(const char* what) { std::fprintf(stderr, "Pelmora: %s: %s\n", what, SDL_GetError()); }
+void complain(const char* what) {
+    std::fprintf(stderr, "Pelmora: %s: %s\n", what, SDL_GetError());
+}
 
 }  // namespace
 
@@ -118,9 +120,9 @@ SDL_Window* SdlSystem::openWindow(const WindowRequest& request, const PixelLayou
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 1);
     Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN;
     flags |= request.fullscreen ? SDL_WINDOW_FULLSCREEN : SDL_WINDOW_RESIZABLE;
-    SDL_Window* opened = SDL_CreateWindow(request.title.c_str(), request.x, request.y,
-                                          static_cast<int>(request.width),
-                                          static_cast<int>(request.height), flags);
+    SDL_Window* opened =
+        SDL_CreateWindow(request.title.c_str(), request.x, request.y,
+                         static_cast<int>(request.width), static_cast<int>(request.height), flags);
     if (opened == nullptr) {
         complain("cannot create the window");
         return nullptr;
@@ -152,16 +154,17 @@ bool SdlSystem::destroyWindow() {
 }
 
 // SDL draws straight into the window: there is no separate device context.
-bool SdlSystem::acquireDeviceContext() { return window_ != nullptr; }
-bool SdlSystem::releaseDeviceContext() { return window_ != nullptr; }
+bool SdlSystem::acquireDeviceContext() {
+    return window_ != nullptr;
+}
+bool SdlSystem::releaseDeviceContext() {
+    return window_ != nullptr;
+}
 
 int SdlSystem::choosePixelFormat(uint8_t colourBits, uint8_t depthBits) {
     if (window_ == nullptr) return 0;
-    PixelLayout layout;
-    if (colourBits == 15) layout = {5, 5, 5, depthBits};
-    else if (colourBits > 0 && colourBits <= 16) layout = {5, 6, 5, depthBits};
-    else layout = {8, 8, 8, depthBits};
-    chosenLayout_ = layout;
+    chosenLayout_ = {8, 8, 8, depthBits};
+    if (colourBits > 0 && colourBits <= 16) chosenLayout_ = {5, colourBits == 15 ? 5 : 6, 5, depthBits};
     return 1;
 }
 
