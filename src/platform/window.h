@@ -24,6 +24,8 @@ struct AppWindow {
     bool deviceContext = false;
     bool renderContext = false;
     bool displayListsBuilt = false;
+    // The display mode was switched and must be given back at teardown.
+    bool displayModeChanged = false;
 };
 
 bool createGameWindow(Game& game);
