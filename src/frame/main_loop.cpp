@@ -1,16 +1,88 @@
 #include "frame/main_loop.h"
 
+#include "frame/clock.h"
 #include "frame/game.h"
+#include "frame/input.h"
+#include "platform/sound.h"
+#include "platform/window.h"
+#include "view/scene.h"
 
 namespace pelmora {
 
-int32_t runMainLoop(Game&) { return 0; }
-bool runFrame(Game&) { return false; }
-void startNewGame(Game&) {}
-void pauseGame(Game&) {}
-void resumeGame(Game&) {}
-void abandonGame(Game&) {}
-void endGameOnTimeout(Game&) {}
-void endGameOnClearedBoard(Game&) {}
+namespace {
+
+// The tick cue sounds once per countdown, on the first frame showing 04 or less.
+constexpr uint32_t WarningBelow = 5;
+
+// Escape leaves a game for the menu, and the menu for good.
+// Gives false when the program is to end.
+bool handleEscape(Game& game) {
+    if (!game.input.keys[vk::Escape] || !gateAllows(game.gate, game.system)) return true;
+    game.gate.lastAction = game.system.tickCount();
+    if (game.mode == ModeMenu) return false;
+    abandonGame(game);
+    return true;
+}
+
+void drawFrame(Game& game) {
+    game.renderer.clearFrame();
+    if (game.mode == ModePlaying) {
+        drawGameScene(game);
+    } else {
+        drawMenuScreen(game);
+    }
+    game.system.swapBuffers();
+}
+
+// The clock runs only while playing; the step that reaches 00 ends the game
+// in the same frame, so 00 is never drawn.
+void runGameClock(Game& game) {
+    GameClock& clock = game.clock;
+    tickGameClock(clock, game.system);
+    if (clock.countdownTens == 0 && clock.countdownUnits == 0) {
+        endGameOnTimeout(game);
+        return;
+    }
+    if (clock.countdownTens == 0 && clock.countdownUnits < WarningBelow && !clock.warned) {
+        clock.warned = true;
+        playTick(game);
+    }
+}
+
+}  // namespace
+
+int32_t runMainLoop(Game& game) {
+    game.mode = ModeMenu;
+    game.gate.delay = 1000;
+    game.gate.lastAction = 0;
+    // Escape in the menu and the quit item end the program normally, like a close.
+    game.exitCode = 0;
+    if (!createGameWindow(game)) return 0;
+    while (game.window.running) {
+        Message message;
+        if (game.system.peekMessage(message)) {
+            if (message.kind == MessageKind::Quit) {
+                game.exitCode = message.exitCode;
+                break;
+            }
+            windowProcedure(game, message);
+            continue;
+        }
+        if (!runFrame(game)) break;
+    }
+    destroyGameWindow(game);
+    return game.exitCode;
+}
+
+bool runFrame(Game& game) {
+    // A minimised window draws nothing and its clock stands still.
+    if (game.input.active) {
+        if (!handleEscape(game)) return false;
+        drawFrame(game);
+        if (game.mode == ModePlaying) runGameClock(game);
+    }
+    runFrameInput(game);
+    return game.window.running;
+}
 
 }  // namespace pelmora

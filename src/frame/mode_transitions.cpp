@@ -1,0 +1,72 @@
+// Starting, pausing, resuming and ending games.
+#include "board/deal.h"
+#include "frame/game.h"
+#include "frame/input.h"
+#include "frame/main_loop.h"
+#include "platform/sound.h"
+#include "platform/window.h"
+
+namespace pelmora {
+
+namespace {
+
+void enterMenu(Game& game, MenuPage page) {
+    game.menuPage = page;
+    game.mode = ModeMenu;
+    applyProjection(game);
+}
+
+}  // namespace
+
+void startNewGame(Game& game) {
+    // A paused game may still hold selected cards, and the deal destroys every card.
+    clearSelection(game.selection);
+    dealNewGame(game);
+    game.mode = ModePlaying;
+    const ScreenSize screen = game.system.primaryScreenSize();
+    game.system.setCursorPosition(
+        {static_cast<int32_t>(screen.width / 2), static_cast<int32_t>(screen.height / 2)});
+    // The edge dwell reads the last known position; without a fresh reading a
+    // cursor that was left at an edge (or never read) would turn the new cube
+    // by itself when the system reports no move for the jump.
+    readCursor(game);
+    applyProjection(game);
+    playNewGame(game);
+}
+
+void pauseGame(Game& game) {
+    game.gate.lastAction = game.system.tickCount();
+    enterMenu(game, PagePaused);
+}
+
+void resumeGame(Game& game) {
+    game.gate.lastAction = game.system.tickCount();
+    game.mode = ModePlaying;
+    applyProjection(game);
+}
+
+void abandonGame(Game& game) {
+    clearSelection(game.selection);
+    game.board.reset();
+    enterMenu(game, PageNewGame);
+}
+
+// Only a game that runs out of time can set a new top score.
+void endGameOnTimeout(Game& game) {
+    if (beatsTopScore(game.topScore, game.score)) {
+        storeTopScore(game.topScore, game.clock, game.score);
+    }
+    clearSelection(game.selection);
+    game.board.reset();
+    enterMenu(game, PageGameOver);
+}
+
+void endGameOnClearedBoard(Game& game) {
+    // An empty board leaves nothing selected; cleared all the same, so that no
+    // reference can outlive the cards the reset destroys.
+    clearSelection(game.selection);
+    game.board.reset();
+    enterMenu(game, PageGameWon);
+}
+
+}  // namespace pelmora
