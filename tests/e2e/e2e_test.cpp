@@ -127,8 +127,12 @@ Picture waitForPage(int page, int timeoutMs = 10000) {
     return waitForScreen([page](const Picture& s) { return visiblePage(s) == page; }, timeoutMs);
 }
 
+// Held for a while: the game reads keys once per frame, so a press and
+// release arriving between two frames would never be seen.
 void key(const std::string& name) {
-    xdo("key " + name);
+    xdo("keydown " + name);
+    sleepMs(150);
+    xdo("keyup " + name);
     sleepMs(250);
 }
 

@@ -56,10 +56,13 @@ BoxAnswer SdlSystem::messageBox(const std::string& text, const std::string& capt
     box.message = text.c_str();
     box.numbuttons = isOk ? 1 : 2;
     box.buttons = isOk ? ok : yesNo;
+    // Boxes also come after the window and the video are gone (a failed
+    // start-up is reported after the teardown): bring the video back for it.
+    const bool borrowedVideo = !videoReady() && startVideo();
     int pressed = -1;
-    if (!invisibleDisplay() && SDL_ShowMessageBox(&box, &pressed) == 0) {
-        return answerFor(buttons, pressed);
-    }
+    const bool shown = videoReady() && !invisibleDisplay() && SDL_ShowMessageBox(&box, &pressed) == 0;
+    if (borrowedVideo) stopVideo();
+    if (shown) return answerFor(buttons, pressed);
     std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
     return BoxAnswer::Unanswered;
 }
