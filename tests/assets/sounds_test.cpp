@@ -15,14 +15,14 @@ const char* const CueFiles[] = {"drop.wav",   "flip.wav", "newgame.wav",     "no
                                 "select.wav", "tick.wav", "unselectable.wav"};
 
 struct Wave {
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec format{};
     std::vector<int16_t> samples;
 };
 
 bool loadWave(const std::string& path, Wave& wave) {
     Uint8* buffer = nullptr;
     Uint32 length = 0;
-    if (SDL_LoadWAV(path.c_str(), &wave.spec, &buffer, &length) == nullptr) return false;
+    if (SDL_LoadWAV(path.c_str(), &wave.format, &buffer, &length) == nullptr) return false;
     wave.samples.resize(length / 2);
     std::memcpy(wave.samples.data(), buffer, wave.samples.size() * 2);
     SDL_FreeWAV(buffer);
@@ -33,10 +33,10 @@ TEST(Sounds, EveryCueIsShortSixteenBitMonoPcm) {
     for (const char* file : CueFiles) {
         Wave wave;
         ASSERT_TRUE(loadWave(runFolder() + "/sounds/" + file, wave)) << file << ": " << SDL_GetError();
-        EXPECT_EQ(wave.spec.format, AUDIO_S16LSB) << file;
-        EXPECT_EQ(wave.spec.channels, 1) << file;
-        EXPECT_TRUE(wave.spec.freq == 22050 || wave.spec.freq == 44100) << file;
-        const double seconds = static_cast<double>(wave.samples.size()) / wave.spec.freq;
+        EXPECT_EQ(wave.format.format, AUDIO_S16LSB) << file;
+        EXPECT_EQ(wave.format.channels, 1) << file;
+        EXPECT_TRUE(wave.format.freq == 22050 || wave.format.freq == 44100) << file;
+        const double seconds = static_cast<double>(wave.samples.size()) / wave.format.freq;
         EXPECT_LT(seconds, 0.6) << file;
         EXPECT_GT(seconds, 0.03) << file;
     }

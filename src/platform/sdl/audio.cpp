@@ -53,11 +53,11 @@ bool SoundPlayer::openDevice() {
 const std::vector<uint8_t>* SoundPlayer::clip(const std::string& hostPath) {
     auto found = clips_.find(hostPath);
     if (found != clips_.end()) return &found->second;
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec clipFormat{};
     WaveBuffer wave;
-    if (!SDL_LoadWAV(hostPath.c_str(), &spec, &wave.data, &wave.length)) return nullptr;
+    if (!SDL_LoadWAV(hostPath.c_str(), &clipFormat, &wave.data, &wave.length)) return nullptr;
     SDL_AudioCVT cvt{};
-    if (SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, format_, channels_, rate_) <
+    if (SDL_BuildAudioCVT(&cvt, clipFormat.format, clipFormat.channels, clipFormat.freq, format_, channels_, rate_) <
         0) {
         return nullptr;
     }
