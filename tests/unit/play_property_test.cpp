@@ -31,7 +31,7 @@ constexpr bool SanitizedBuild = false;
 #endif
 
 // A deal costs milliseconds under the sanitizers, so they play fewer games.
-constexpr uint32_t Games = SanitizedBuild ? 300 : 2000;
+constexpr uint32_t Games = SanitizedBuild ? 250 : 2000;
 constexpr uint32_t StepsPerGame = 80;
 
 // Every place of a face, each once.
@@ -273,7 +273,6 @@ TEST(PlayProperty, RulesHoldAfterEveryStepOfManySeededGames) {
                   byClass[RoyalFlush], 0u) << "never dropped a whole hand";
     std::string tally;
     for (uint64_t n : byClass) tally += std::to_string(n) + " ";
-    RecordProperty("drops_by_class", tally);
     std::cout << "[ drops by class 0..9 ] " << tally << "\n";
 }
 
