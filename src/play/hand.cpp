@@ -14,8 +14,8 @@ constexpr size_t HandSize = 5;
 // Every test reads all five positions; a shorter hand is no hand.
 bool complete(const Hand& hand) { return hand.values.size() == HandSize; }
 
-// True when the value at j is the card of the same rank as the value at i
-// in a higher suit. Values are sorted, so only higher suits can follow.
+// True when `higher` is a card of the same rank as `lower` in a higher suit;
+// values are sorted, so a same-rank card after a position is always higher.
 bool sameRankAbove(uint8_t lower, uint8_t higher) {
     return higher == lower + 13 || higher == lower + 26 || higher == lower + 39;
 }
