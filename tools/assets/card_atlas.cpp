@@ -49,27 +49,16 @@ Rgb pageTone(int fromTop, int depth) {
     return mix(paper, PageShadowColour, 0.45 * fromTop / depth);
 }
 
-// Side strip: u 35 is the tile top, u 0 the cloth; lines run along the card.
-void paintSideStrip(cairo_t* cr) {
-    const AtlasRect& rect = pelmora::CardSideStrip;
-    const int depth = rectWidth(rect);
+// One line of paper per pixel of depth, the tile top in the last line: the
+// side strip runs across (u 35 the tile top, u 0 the cloth), the end strip
+// down (v 0, the bottom row, the tile top, v 26 the cloth).
+void paintPageStack(cairo_t* cr, const AtlasRect& rect, bool across) {
+    const int depth = across ? rectWidth(rect) : rectHeight(rect);
     enterAtlasRect(cr, rect);
-    for (int x = 0; x < depth; ++x) {
-        setColour(cr, pageTone(depth - 1 - x, depth - 1));
-        cairo_rectangle(cr, x, 0, 1, rectHeight(rect));
-        cairo_fill(cr);
-    }
-    cairo_restore(cr);
-}
-
-// End strip: v 0 (the bottom row) is the tile top, v 26 the cloth.
-void paintEndStrip(cairo_t* cr) {
-    const AtlasRect& rect = pelmora::CardEndStrip;
-    const int depth = rectHeight(rect);
-    enterAtlasRect(cr, rect);
-    for (int y = 0; y < depth; ++y) {
-        setColour(cr, pageTone(depth - 1 - y, depth - 1));
-        cairo_rectangle(cr, 0, y, rectWidth(rect), 1);
+    for (int i = 0; i < depth; ++i) {
+        setColour(cr, pageTone(depth - 1 - i, depth - 1));
+        if (across) cairo_rectangle(cr, i, 0, 1, rectHeight(rect));
+        else cairo_rectangle(cr, 0, i, rectWidth(rect), 1);
         cairo_fill(cr);
     }
     cairo_restore(cr);
@@ -127,8 +116,8 @@ void paintCardAtlas(cairo_t* cr) {
     setColour(cr, AtlasUnusedColour);
     cairo_paint(cr);
     paintPictures(cr);
-    paintSideStrip(cr);
-    paintEndStrip(cr);
+    paintPageStack(cr, pelmora::CardSideStrip, true);
+    paintPageStack(cr, pelmora::CardEndStrip, false);
     paintApron(cr, pelmora::SlotMarker, CellBackColour);
     paintSlotMarker(cr);
     for (uint32_t digit = 0; digit <= 10; ++digit)

@@ -19,14 +19,10 @@ bool isCourt(uint32_t rank) { return rank >= 10; }
 
 void paintBackground(cairo_t* cr, CardLook look) {
     const bool lit = look == CardLook::Highlighted;
-    cairo_pattern_t* shade = cairo_pattern_create_linear(0, 0, 0, CardHeight);
     const Rgb top = lit ? hex(0xFFF4B8) : hex(0xFFFDF7);
     const Rgb bottom = lit ? hex(0xFFD45C) : hex(0xEEE8D8);
-    cairo_pattern_add_color_stop_rgb(shade, 0, top.r, top.g, top.b);
-    cairo_pattern_add_color_stop_rgb(shade, 1, bottom.r, bottom.g, bottom.b);
-    cairo_set_source(cr, shade);
+    setGradient(cr, cairo_pattern_create_linear(0, 0, 0, CardHeight), top, bottom);
     cairo_paint(cr);
-    cairo_pattern_destroy(shade);
 }
 
 void paintOutline(cairo_t* cr, CardLook look) {

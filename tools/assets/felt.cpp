@@ -22,9 +22,6 @@ uint8_t shifted(uint32_t channel, double amount) {
 
 void paintRim(cairo_t* cr, double size, double rim) {
     // Four bevelled boards: lighter toward the cloth, as if lit from inside.
-    cairo_pattern_t* board = cairo_pattern_create_linear(0, 0, rim, 0);
-    cairo_pattern_add_color_stop_rgb(board, 0, RimDark.r, RimDark.g, RimDark.b);
-    cairo_pattern_add_color_stop_rgb(board, 1, RimLight.r, RimLight.g, RimLight.b);
     for (int side = 0; side < 4; ++side) {
         cairo_save(cr);
         cairo_translate(cr, size / 2, size / 2);
@@ -35,11 +32,10 @@ void paintRim(cairo_t* cr, double size, double rim) {
         cairo_line_to(cr, rim, size - rim);
         cairo_line_to(cr, 0, size);
         cairo_close_path(cr);
-        cairo_set_source(cr, board);
+        setGradient(cr, cairo_pattern_create_linear(0, 0, rim, 0), RimDark, RimLight);
         cairo_fill(cr);
         cairo_restore(cr);
     }
-    cairo_pattern_destroy(board);
 }
 
 }  // namespace
@@ -68,12 +64,9 @@ void addGrain(cairo_surface_t* surface, uint32_t seed, double strength) {
 
 void paintCubeSurface(cairo_t* cr, int size) {
     const double s = size;
-    cairo_pattern_t* cloth = cairo_pattern_create_radial(s / 2, s / 2, 0, s / 2, s / 2, s * 0.72);
-    cairo_pattern_add_color_stop_rgb(cloth, 0, FeltCentre.r, FeltCentre.g, FeltCentre.b);
-    cairo_pattern_add_color_stop_rgb(cloth, 1, FeltEdge.r, FeltEdge.g, FeltEdge.b);
-    cairo_set_source(cr, cloth);
+    setGradient(cr, cairo_pattern_create_radial(s / 2, s / 2, 0, s / 2, s / 2, s * 0.72),
+                FeltCentre, FeltEdge);
     cairo_paint(cr);
-    cairo_pattern_destroy(cloth);
     addGrain(cairo_get_target(cr), 0xC10B5u, 7.0);
     const double rim = s * 0.045;
     paintRim(cr, s, rim);

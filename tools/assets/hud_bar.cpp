@@ -57,12 +57,8 @@ Frame frameAround(const BarMapping& map, CellRun run) {
 }
 
 void paintBackground(cairo_t* cr, double w, double h) {
-    cairo_pattern_t* shade = cairo_pattern_create_linear(0, 0, 0, h);
-    cairo_pattern_add_color_stop_rgb(shade, 0, BarTop.r, BarTop.g, BarTop.b);
-    cairo_pattern_add_color_stop_rgb(shade, 1, BarBottom.r, BarBottom.g, BarBottom.b);
-    cairo_set_source(cr, shade);
+    setGradient(cr, cairo_pattern_create_linear(0, 0, 0, h), BarTop, BarBottom);
     cairo_paint(cr);
-    cairo_pattern_destroy(shade);
     setColour(cr, Trim);
     cairo_rectangle(cr, 0, 0, w, 2);
     cairo_fill(cr);

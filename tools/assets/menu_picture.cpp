@@ -24,13 +24,9 @@ constexpr double PanelBottom = MenuWindowHeight - 222.0;
 constexpr double TopScoreTop = MenuWindowHeight - 20.0;
 
 void paintFelt(cairo_t* cr) {
-    cairo_pattern_t* cloth =
-        cairo_pattern_create_radial(512, 330, 40, 512, 380, MenuWindowWidth * 0.72);
-    cairo_pattern_add_color_stop_rgb(cloth, 0, FeltCentre.r, FeltCentre.g, FeltCentre.b);
-    cairo_pattern_add_color_stop_rgb(cloth, 1, FeltEdge.r, FeltEdge.g, FeltEdge.b);
-    cairo_set_source(cr, cloth);
+    setGradient(cr, cairo_pattern_create_radial(512, 330, 40, 512, 380, MenuWindowWidth * 0.72),
+                FeltCentre, FeltEdge);
     cairo_paint(cr);
-    cairo_pattern_destroy(cloth);
 }
 
 void paintTitle(cairo_t* cr) {
@@ -40,12 +36,8 @@ void paintTitle(cairo_t* cr) {
     setColour(cr, hex(0x000000), 0.45);
     drawLettering(cr, name);
     cairo_restore(cr);
-    cairo_pattern_t* shine = cairo_pattern_create_linear(0, 168 - 82, 0, 168);
-    cairo_pattern_add_color_stop_rgb(shine, 0, LightGold.r, LightGold.g, LightGold.b);
-    cairo_pattern_add_color_stop_rgb(shine, 1, Gold.r, Gold.g, Gold.b);
-    cairo_set_source(cr, shine);
+    setGradient(cr, cairo_pattern_create_linear(0, 168 - 82, 0, 168), LightGold, Gold);
     drawLettering(cr, name);
-    cairo_pattern_destroy(shine);
     Lettering line{Font::Sans, "Poker hands on a cube of cards", 0, MenuWindowWidth, 212, 15,
                    Align::Centre, 1.0};
     setColour(cr, Cream, 0.9);

@@ -51,6 +51,13 @@ void roundedRect(cairo_t* cr, double x, double y, double w, double h, double rad
     cairo_close_path(cr);
 }
 
+void setGradient(cairo_t* cr, cairo_pattern_t* pattern, Rgb from, Rgb to) {
+    cairo_pattern_add_color_stop_rgb(pattern, 0, from.r, from.g, from.b);
+    cairo_pattern_add_color_stop_rgb(pattern, 1, to.r, to.g, to.b);
+    cairo_set_source(cr, pattern);
+    cairo_pattern_destroy(pattern);
+}
+
 namespace {
 
 // Sets the font so that capitals stand capHeight tall, narrowed by squash,

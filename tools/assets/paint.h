@@ -53,6 +53,10 @@ inline int rectHeight(const pelmora::AtlasRect& r) { return r.top - r.bottom; }
 
 void roundedRect(cairo_t* cr, double x, double y, double w, double h, double radius);
 
+// Gives a fresh linear or radial pattern the stops `from` at 0 and `to` at 1
+// and makes it the source; the context keeps it for as long as it is the source.
+void setGradient(cairo_t* cr, cairo_pattern_t* pattern, Rgb from, Rgb to);
+
 enum class Align { Left, Centre, Right };
 
 // One line of lettering. The capitals stand capHeight tall on the baseline;

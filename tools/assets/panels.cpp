@@ -22,12 +22,8 @@ constexpr double PanelWidth = 382.0;
 constexpr double PanelHeight = 264.0;
 
 void paintPanelBack(cairo_t* cr) {
-    cairo_pattern_t* shade = cairo_pattern_create_linear(0, 0, 0, PanelHeight);
-    cairo_pattern_add_color_stop_rgb(shade, 0, PanelTop.r, PanelTop.g, PanelTop.b);
-    cairo_pattern_add_color_stop_rgb(shade, 1, PanelBottom.r, PanelBottom.g, PanelBottom.b);
-    cairo_set_source(cr, shade);
+    setGradient(cr, cairo_pattern_create_linear(0, 0, 0, PanelHeight), PanelTop, PanelBottom);
     cairo_paint(cr);
-    cairo_pattern_destroy(shade);
     cairo_set_line_width(cr, 1.0);
     setColour(cr, hex(0x05080B));
     cairo_rectangle(cr, 0.5, 0.5, PanelWidth - 1, PanelHeight - 1);
@@ -77,14 +73,11 @@ void menuItem(cairo_t* cr, const std::string& text, double middle, bool chosen) 
     const double barWidth = 230.0, barHeight = 44.0;
     const double left = (PanelWidth - barWidth) / 2.0;
     if (chosen) {
-        cairo_pattern_t* shade = cairo_pattern_create_linear(0, middle - barHeight / 2, 0,
-                                                             middle + barHeight / 2);
-        cairo_pattern_add_color_stop_rgb(shade, 0, LightGold.r, LightGold.g, LightGold.b);
-        cairo_pattern_add_color_stop_rgb(shade, 1, Gold.r, Gold.g, Gold.b);
         roundedRect(cr, left, middle - barHeight / 2, barWidth, barHeight, 8.0);
-        cairo_set_source(cr, shade);
+        setGradient(cr,
+                    cairo_pattern_create_linear(0, middle - barHeight / 2, 0, middle + barHeight / 2),
+                    LightGold, Gold);
         cairo_fill(cr);
-        cairo_pattern_destroy(shade);
         setColour(cr, LightGold);
         pointer(cr, left - 8, middle, 13, 1.0);
         pointer(cr, left + barWidth + 8, middle, 13, -1.0);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 
 #include <sndfile.h>
 
@@ -58,46 +59,42 @@ std::vector<std::pair<double, double>> mellow() { return {{1, 1.0}, {3, 1.0 / 9}
 // A struck bell: slightly inharmonic upper partials.
 std::vector<std::pair<double, double>> bell() { return {{1, 1.0}, {2.0, 0.3}, {3.01, 0.12}}; }
 
-Buffer selectCue() {
-    Buffer b = silence(0.08);
-    addNote(b, {0.0, 0.08, 1320, 0, 0.6, 45, {{1, 1.0}, {2, 0.25}}});
+// Notes laid over `seconds` of silence.
+Buffer cueOf(double seconds, std::initializer_list<Note> notes) {
+    Buffer b = silence(seconds);
+    for (const Note& note : notes) addNote(b, note);
     return b;
 }
 
+// Four bells rising, one every `step` seconds, all ringing on to the end.
+Buffer bellArpeggio(const double (&freqs)[4], double step, double decay) {
+    const double length = 0.55;
+    Buffer b = silence(length);
+    for (int i = 0; i < 4; ++i) addNote(b, {step * i, length - step * i, freqs[i], 0, 0.4, decay, bell()});
+    return b;
+}
+
+Buffer selectCue() { return cueOf(0.08, {{0.0, 0.08, 1320, 0, 0.6, 45, {{1, 1.0}, {2, 0.25}}}}); }
+
+// Two low buzzes, the second lower: a refusal.
 Buffer unselectableCue() {
-    Buffer b = silence(0.26);
-    addNote(b, {0.0, 0.1, 116, 0, 0.6, 4, squareish()});
-    addNote(b, {0.14, 0.12, 104, 0, 0.6, 4, squareish()});
-    return b;
+    return cueOf(0.26, {{0.0, 0.1, 116, 0, 0.6, 4, squareish()}, {0.14, 0.12, 104, 0, 0.6, 4, squareish()}});
 }
 
-Buffer dropCue() {
-    Buffer b = silence(0.55);
-    const double notes[] = {784.0, 1046.5, 1318.5, 1568.0};
-    for (int i = 0; i < 4; ++i) addNote(b, {0.065 * i, 0.55 - 0.065 * i, notes[i], 0, 0.4, 7, bell()});
-    return b;
-}
+// Bright bells climbing: a reward.
+Buffer dropCue() { return bellArpeggio({784.0, 1046.5, 1318.5, 1568.0}, 0.065, 7); }
 
 Buffer noDropCue() {
-    Buffer b = silence(0.38);
-    addNote(b, {0.0, 0.15, 494, 0, 0.55, 3, mellow()});
-    addNote(b, {0.16, 0.22, 370, 340, 0.55, 5, mellow()});
-    return b;
+    return cueOf(0.38, {{0.0, 0.15, 494, 0, 0.55, 3, mellow()}, {0.16, 0.22, 370, 340, 0.55, 5, mellow()}});
 }
 
+// Two high beeps: a warning.
 Buffer tickCue() {
-    Buffer b = silence(0.22);
-    addNote(b, {0.0, 0.07, 1760, 0, 0.35, 10, squareish()});
-    addNote(b, {0.12, 0.07, 1760, 0, 0.35, 10, squareish()});
-    return b;
+    return cueOf(0.22, {{0.0, 0.07, 1760, 0, 0.35, 10, squareish()},
+                        {0.12, 0.07, 1760, 0, 0.35, 10, squareish()}});
 }
 
-Buffer newGameCue() {
-    Buffer b = silence(0.55);
-    const double notes[] = {523.25, 659.25, 784.0, 1046.5};
-    for (int i = 0; i < 4; ++i) addNote(b, {0.08 * i, 0.55 - 0.08 * i, notes[i], 0, 0.4, 9, bell()});
-    return b;
-}
+Buffer newGameCue() { return bellArpeggio({523.25, 659.25, 784.0, 1046.5}, 0.08, 9); }
 
 // Noise through a resonant band-pass whose centre sweeps upward: a whoosh.
 Buffer flipCue() {
