@@ -1,38 +1,18 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "unit/game_rig.h"
 
 namespace pelmora {
 namespace {
 
-struct MainLoopTest : GameRig, ::testing::Test {
-    uint32_t elapsedSeconds() const {
-        return game.clock.secondsTens * 10 + game.clock.secondsUnits;
-    }
-    long ticksHeard() const { return countOf(sys.cues, "sounds\\tick.wav"); }
+struct MainLoop : GameRig, ::testing::Test {
+    uint32_t secondsShown() const { return game.clock.secondsTens * 10 + game.clock.secondsUnits; }
+    long ticksHeard() const { return std::count(sys.cues.begin(), sys.cues.end(), "sounds\\tick.wav"); }
 };
 
-TEST_F(MainLoopTest, MessagesGetNoFrameAndTheLoopEndsOnQuitEscapeOrAFailedStart) {
-    provideTextures();
-    game.mode = ModePlaying;  // the loop starts in the menu whatever came before
-    sys.press(vk::Down);
-    sys.postQuitMessage(7);
-    EXPECT_EQ(runMainLoop(game), 7);
-    EXPECT_EQ(sys.swaps, 0);
-    EXPECT_EQ(game.menuPage, PageNewGame);
-    EXPECT_EQ(gfx.calls.front(), "orthographic");
-    sys.press(vk::Escape);
-    EXPECT_EQ(runMainLoop(game), 0);
-    EXPECT_EQ(gfx.menuFrames, 0);
-    EXPECT_EQ(sys.steps.back(), "unregisterWindowClass");
-    sys.bitmaps.clear();
-    sys.postQuitMessage(7);  // never read
-    EXPECT_EQ(runMainLoop(game), 0);
-    EXPECT_EQ(sys.boxes.back().text, "Initialization Failed.");
-    EXPECT_EQ(sys.messages.size(), 1u);
-}
-
-TEST_F(MainLoopTest, EscapeLeavesTheGameAndHeldOnEndsTheProgram) {
+TEST_F(MainLoop, EscapeLeavesTheGameAndHeldOnEndsTheProgram) {
     startNewGame(game);
     send(MessageKind::KeyDown, vk::Escape);
     EXPECT_TRUE(runFrame(game));
@@ -44,28 +24,32 @@ TEST_F(MainLoopTest, EscapeLeavesTheGameAndHeldOnEndsTheProgram) {
     EXPECT_FALSE(runFrame(game));
 }
 
-TEST_F(MainLoopTest, AGameFromTheDealThroughAPauseToTheTimeout) {
+TEST_F(MainLoop, AGameThroughAPauseWhileMinimisedToATimeoutWithABetterScore) {
     sys.screen = {1920, 1080};
-    sys.clientOrigin = {448, 156};
     startNewGame(game);
-    EXPECT_EQ(sys.cursorMoves.back().x, 960);
-    EXPECT_EQ(game.input.cursorY, 384);  // read at once: no stale position turns the cube
+    EXPECT_EQ(game.input.cursorY, 540);  // read at once: no stale position turns the cube
     toggleSelection(game, game.board.face(0)->cardAt({7.5, 4.5}));
+    const size_t cards = game.board.cardCount();
     framesAfterASecond(2);  // the first only stamps the clock
-    send(MessageKind::KeyDown, vk::letter('P'));
+    windowProcedure(game, {MessageKind::Activate, 0, true});  // minimised: no frame, no clock
+    framesAfterASecond(2);
+    EXPECT_EQ(sys.swaps, 2);
+    send(MessageKind::KeyDown, vk::letter('P'));  // but the keys still act
     runFrame(game);
     send(MessageKind::KeyUp, vk::letter('P'));
     EXPECT_EQ(game.menuPage, PagePaused);
+    send(MessageKind::Activate);
     sys.ticks += 60000;
     runFrame(game);
     send(MessageKind::KeyDown, vk::letter('P'));
     for (int i = 0; i < 3; ++i) runFrame(game);
     send(MessageKind::KeyUp, vk::letter('P'));
     EXPECT_EQ(game.mode, ModePlaying);
-    EXPECT_EQ(elapsedSeconds(), 2u);  // one step for the whole stay in the menu
+    EXPECT_EQ(secondsShown(), 2u);  // one step for the whole stay in the menu
     EXPECT_EQ(game.selection.cards.size(), 1u);
-    game.clock.countdownTens = 0;
+    EXPECT_EQ(game.board.cardCount(), cards);
     game.clock.countdownUnits = 6;
+    game.clock.countdownTens = 0;
     framesAfterASecond(1);
     EXPECT_EQ(ticksHeard(), 0);
     framesAfterASecond(4);  // 04 to 01
@@ -81,21 +65,10 @@ TEST_F(MainLoopTest, AGameFromTheDealThroughAPauseToTheTimeout) {
     EXPECT_EQ(game.menuPage, PageGameOver);
     EXPECT_EQ(game.board.cardCount(), 0u);
     EXPECT_EQ(game.topScore.value, ScoreDigits{7});
-    EXPECT_FALSE(gfx.lastPerspective);
-}
-
-TEST_F(MainLoopTest, MinimisedWindowDrawsNothingAndStopsTheClockButReadsKeys) {
-    startNewGame(game);
-    runFrame(game);
-    Message minimise = FakeSystem::simple(MessageKind::Activate);
-    minimise.minimised = true;
-    windowProcedure(game, minimise);
-    framesAfterASecond(2);
-    EXPECT_EQ(sys.swaps, 1);
-    EXPECT_EQ(elapsedSeconds(), 0u);
-    send(MessageKind::KeyDown, vk::letter('P'));
-    runFrame(game);
-    EXPECT_EQ(game.menuPage, PagePaused);
+    EXPECT_FALSE(gfx.perspective);
+    game.score = {6};  // a later, lower score leaves it
+    endGameOnTimeout(game);
+    EXPECT_EQ(game.topScore.value, ScoreDigits{7});
 }
 
 }  // namespace

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "platform/textures.h"
 #include "platform/window.h"
 #include "unit/game_rig.h"
 
@@ -8,109 +11,99 @@ namespace {
 
 using Steps = std::vector<std::string>;
 
-const Steps fullTeardown = {"restoreDisplayMode", "releaseCurrent", "deleteRenderContext",
-                            "releaseDeviceContext", "destroyWindow", "unregisterWindowClass"};
+// Newest first, as the teardown undoes a fully built window.
+const Steps Teardown = {"restoreDisplayMode", "releaseCurrent", "deleteRenderContext",
+                        "releaseDeviceContext", "destroyWindow", "unregisterWindowClass"};
 
 Steps stepsAfter(const GameRig& rig, const std::string& step) {
     const auto at = std::find(rig.sys.steps.begin(), rig.sys.steps.end(), step);
     return at == rig.sys.steps.end() ? Steps{} : Steps(at + 1, rig.sys.steps.end());
 }
 
-bool anythingLeft(const AppWindow& w) {
-    return w.classRegistered || w.window || w.deviceContext || w.renderContext ||
-           w.displayListsBuilt || w.displayModeChanged;
+TEST(Textures, NameIsTheLastBackslashPartLessItsExtension) {
+    EXPECT_EQ(textureNameFor("a\\b\\CardTextureMap.bmp"), "CardTextureMap");
+    EXPECT_EQ(textureNameFor("textures\\abc"), "abc");  // too short to lose four characters
+    EXPECT_EQ(textureNameFor("textures/Menu.bmp"), "textures/Menu");
 }
 
-struct WindowTest : GameRig, ::testing::Test {
-    WindowTest() { provideTextures(); }
-    Steps teardown() const { return stepsAfter(*this, "loadBitmap textures\\CardTextureMap.bmp"); }
-};
-
-TEST_F(WindowTest, FullScreenWindowAtTheOriginTornDownOnce) {
-    sys.screen = {1920, 1080};
-    game.window.cursorVisible = false;
-    ASSERT_TRUE(createGameWindow(game));
-    EXPECT_EQ(stepsAfter(*this, "makeCurrent").front(), "setSwapInterval");
-    EXPECT_EQ(sys.lastWindow.x + sys.lastWindow.y, 0);
-    EXPECT_EQ(sys.cursorShows, std::vector<bool>{false});
-    destroyGameWindow(game);
-    destroyGameWindow(game);
-    EXPECT_EQ(teardown(), fullTeardown);
-    EXPECT_EQ(countOf(gfx.calls, "deleteDisplayLists"), 1);
-    EXPECT_FALSE(anythingLeft(game.window));
+TEST(Window, FullScreenWithTheFourTexturesAndATeardownThatReportsEachFailureAndGoesOn) {
+    GameRig rig;
+    rig.provideTextures();
+    rig.sys.bitmaps["textures\\CardTextureMap.bmp"].pixels[5] = 9;
+    rig.sys.screen = {1920, 1080};
+    ASSERT_TRUE(createGameWindow(rig.game));
+    EXPECT_EQ(rig.sys.lastWindow.x + rig.sys.lastWindow.y, 0);
+    const TextureRegistry& loaded = rig.game.textures;
+    const char* names[] = {"Menu", "SubMenuPlots", "CubeSurface", "CardTextureMap"};
+    for (uint32_t i = 0; i < 4; ++i) EXPECT_EQ(findTextureId(loaded, names[i]), i + 1);
+    ASSERT_EQ(loaded.images.size(), 1u);  // only the card atlas stays in memory
+    EXPECT_EQ(rig.game.cloud.cardImage, &loaded.images[0]);
+    EXPECT_EQ(loaded.images[0].name, "CardTextureMap");
+    EXPECT_EQ(loaded.images[0].pixels.at(1).blue, 9);
+    rig.sys.failingSteps.insert(Teardown.begin() + 1, Teardown.end());
+    destroyGameWindow(rig.game);
+    destroyGameWindow(rig.game);  // a second teardown finds nothing left to undo
+    EXPECT_EQ(stepsAfter(rig, "loadBitmap textures\\CardTextureMap.bmp"),
+              (Steps{"restoreDisplayMode", "releaseCurrent", "box Release Of DC And RC Failed.",
+                     "deleteRenderContext", "box Release Rendering Context Failed.",
+                     "releaseDeviceContext", "box Release Device Context Failed.", "destroyWindow",
+                     "box Could Not Release hWnd.", "unregisterWindowClass",
+                     "box Could Not Unregister Class."}));
+    for (const RecordedBox& box : rig.sys.boxes)
+        EXPECT_TRUE(box.caption == "SHUTDOWN ERROR" && box.icon == BoxIcon::Information);
+    EXPECT_EQ(rig.gfx.listsDeleted, 1);
 }
 
-TEST(WindowCreation, EachFailingStepIsReportedAfterEverythingIsTornDown) {
-    const Steps fromDevice = {"releaseDeviceContext", "destroyWindow", "unregisterWindowClass"};
-    const Steps fromContext(fullTeardown.begin() + 1, fullTeardown.end());
-    struct Row { std::string step, text; Steps teardown; };
-    const Row rows[] = {
-        {"registerWindowClass", "Failed To Register The Window Class.", {}},
-        {"createWindow", "Window Creation Error.", {"unregisterWindowClass"}},
-        {"acquireDeviceContext", "Can't Create A GL Device Context.",
-         {"destroyWindow", "unregisterWindowClass"}},
-        {"choosePixelFormat", "Can't Find A Suitable PixelFormat.", fromDevice},
-        {"setPixelFormat", "Can't Set The PixelFormat.", fromDevice},
-        {"createRenderContext", "Can't Create A GL Rendering Context.", fromDevice},
-        {"makeCurrent", "Can't Activate The GL Rendering Context.", fromContext},
-        {"loadBitmap textures\\Menu.bmp", "Initialization Failed.", fromContext},
+// A bitmap one pixel short fails like a missing one, and the loading stops there.
+TEST(Window, EachFailingCreationStepIsReportedAfterEverythingIsTornDown) {
+    const std::tuple<std::string, std::string, int> rows[] = {  // step, box, steps undone
+        {"registerWindowClass", "Failed To Register The Window Class.", -1},
+        {"createWindow", "Window Creation Error.", 1},
+        {"acquireDeviceContext", "Can't Create A GL Device Context.", 2},
+        {"choosePixelFormat", "Can't Find A Suitable PixelFormat.", 3},
+        {"setPixelFormat", "Can't Set The PixelFormat.", 3},
+        {"createRenderContext", "Can't Create A GL Rendering Context.", 3},
+        {"makeCurrent", "Can't Activate The GL Rendering Context.", 5},
+        {"loadBitmap textures\\Menu.bmp", "Initialization Failed.", 5},
+        {"loadBitmap textures\\CubeSurface.bmp", "Initialization Failed.", 5},
     };
-    for (const Row& r : rows) {
-        GameRig rig;  // no bitmaps: the textures fail unless an earlier step does
-        rig.sys.failingSteps.insert(r.step);
+    for (const auto& [step, text, undone] : rows) {
+        GameRig rig;
+        rig.provideTextures();
+        rig.sys.failingSteps.insert(step);
+        if (step[0] == 'l') rig.sys.bitmaps[step.substr(11)].pixels.pop_back();
         EXPECT_FALSE(createGameWindow(rig.game));
-        Steps expected = r.teardown;
-        const bool registered = r.step != "registerWindowClass";
-        if (registered) expected.insert(expected.begin(), "restoreDisplayMode");
-        expected.push_back("box " + r.text);
-        EXPECT_EQ(stepsAfter(rig, r.step), expected);
-        EXPECT_EQ(rig.sys.boxes.at(0).caption, "ERROR");
-        EXPECT_EQ(rig.sys.boxes.at(0).icon, BoxIcon::Exclamation);
-        EXPECT_EQ(countOf(rig.gfx.calls, "deleteDisplayLists"), 0);
-        EXPECT_FALSE(anythingLeft(rig.game.window));
+        Steps want(Teardown.end() - std::max(undone, 0), Teardown.end());
+        if (undone >= 0) want.insert(want.begin(), Teardown[0]);
+        want.push_back("box " + text);
+        EXPECT_EQ(stepsAfter(rig, step), want);
+        EXPECT_TRUE(rig.sys.boxes.at(0).caption == "ERROR" &&
+                    rig.sys.boxes.at(0).icon == BoxIcon::Exclamation) << text;
+        EXPECT_EQ(rig.gfx.listsDeleted, 0) << text;
     }
 }
 
-TEST(WindowCreation, RefusedFullScreenPlaysCentredOnYesAndClosesOtherwise) {
+TEST(Window, RefusedFullScreenPlaysCentredOnYesAndClosesOtherwise) {
     for (BoxAnswer answer : {BoxAnswer::Yes, BoxAnswer::No, BoxAnswer::Unanswered}) {
         GameRig rig;
         rig.provideTextures();
-        rig.sys.displayModeWorks = false;
+        rig.sys.failingSteps = {"changeDisplayMode"};
         rig.sys.screen = {1920, 1080};
-        rig.sys.boxAnswers = {answer};
-        EXPECT_EQ(createGameWindow(rig.game), answer == BoxAnswer::Yes);
+        rig.sys.answer = answer;
+        const bool yes = answer == BoxAnswer::Yes;
+        EXPECT_EQ(createGameWindow(rig.game), yes);
         destroyGameWindow(rig.game);
-        EXPECT_FALSE(rig.sys.displayModeRestored);
-        EXPECT_EQ(rig.sys.steps.at(2), "box The Requested Fullscreen Mode Is Not Supported By\n"
-                                       "Your Video Card. Use Windowed Mode Instead?");
-        EXPECT_EQ(rig.sys.boxes.at(0).caption, "Vask GL");
-        EXPECT_EQ(rig.sys.boxes.at(0).buttons, BoxButtons::YesNo);
-        const bool windowed = answer == BoxAnswer::Yes;
-        const Steps next(rig.sys.steps.begin() + 3, rig.sys.steps.begin() + 5);
-        const Steps expected =
-            windowed ? Steps{"createWindow", "acquireDeviceContext"}
-                     : Steps{"unregisterWindowClass", "box Program Will Now Close."};
-        EXPECT_EQ(next, expected);
-        EXPECT_EQ(rig.sys.lastWindow.x, windowed ? 448 : 0);
-        EXPECT_EQ(rig.sys.lastWindow.y, windowed ? 156 : 0);
+        const Steps next = yes ? Steps{"createWindow", "acquireDeviceContext"}
+                               : Steps{"unregisterWindowClass", "box Program Will Now Close."};
+        EXPECT_EQ(Steps(rig.sys.steps.begin() + 2, rig.sys.steps.begin() + 5),
+                  (Steps{"box The Requested Fullscreen Mode Is Not Supported By\n"
+                         "Your Video Card. Use Windowed Mode Instead?", next[0], next[1]}));
+        EXPECT_TRUE(rig.sys.boxes[0].caption == "Vask GL" &&
+                    rig.sys.boxes[0].buttons == BoxButtons::YesNo);
+        EXPECT_EQ(std::count(rig.sys.steps.begin(), rig.sys.steps.end(), "restoreDisplayMode"), 0);
+        EXPECT_EQ(rig.sys.lastWindow.x, yes ? 448 : 0);
+        EXPECT_EQ(rig.sys.lastWindow.y, yes ? 156 : 0);
     }
-}
-
-TEST_F(WindowTest, EveryFailingTeardownStepIsReportedAndTeardownGoesOn) {
-    ASSERT_TRUE(createGameWindow(game));
-    sys.failingSteps.insert(fullTeardown.begin() + 1, fullTeardown.end());
-    destroyGameWindow(game);
-    const Steps expected = {
-        "restoreDisplayMode", "releaseCurrent", "box Release Of DC And RC Failed.",
-        "deleteRenderContext", "box Release Rendering Context Failed.", "releaseDeviceContext",
-        "box Release Device Context Failed.", "destroyWindow", "box Could Not Release hWnd.",
-        "unregisterWindowClass", "box Could Not Unregister Class."};
-    EXPECT_EQ(teardown(), expected);
-    for (const RecordedBox& box : sys.boxes) {
-        EXPECT_EQ(box.caption, "SHUTDOWN ERROR");
-        EXPECT_EQ(box.icon, BoxIcon::Information);
-    }
-    EXPECT_FALSE(anythingLeft(game.window));
 }
 
 }  // namespace
