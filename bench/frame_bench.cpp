@@ -4,7 +4,6 @@
 // so and draws nothing.
 #include <benchmark/benchmark.h>
 
-#include <SDL.h>
 #include <GL/gl.h>
 
 #include <chrono>
@@ -13,6 +12,7 @@
 #include "board/deal.h"
 #include "frame/game.h"
 #include "support/fake_system.h"
+#include "support/gl_window.h"
 #include "view/geometry.h"
 #include "view/gl/gl_renderer.h"
 
@@ -21,42 +21,6 @@ namespace {
 
 constexpr int Width = 1024;
 constexpr int Height = 768;
-
-class BenchWindow {
-public:
-    BenchWindow() {
-        if (SDL_Init(SDL_INIT_VIDEO) != 0) {
-            failure_ = std::string("no display: ") + SDL_GetError();
-            return;
-        }
-        SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
-        SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 2);
-        SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 1);
-        SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
-        SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 16);
-        window_ = SDL_CreateWindow("frame bench", 0, 0, Width, Height, SDL_WINDOW_OPENGL);
-        if (window_ != nullptr) context_ = SDL_GL_CreateContext(window_);
-        if (context_ == nullptr) failure_ = std::string("no GL context: ") + SDL_GetError();
-        else SDL_GL_SetSwapInterval(0);
-    }
-    ~BenchWindow() {
-        if (context_ != nullptr) SDL_GL_DeleteContext(context_);
-        if (window_ != nullptr) SDL_DestroyWindow(window_);
-        SDL_Quit();
-    }
-    bool ready() const { return context_ != nullptr; }
-    const std::string& failure() const { return failure_; }
-    // Waits for the frame to be finished so its whole cost is counted.
-    void present() {
-        SDL_GL_SwapWindow(window_);
-        glFinish();
-    }
-
-private:
-    SDL_Window* window_ = nullptr;
-    SDL_GLContext context_ = nullptr;
-    std::string failure_;
-};
 
 Image flatImage(int32_t size, uint8_t shade) {
     Image image;
@@ -104,15 +68,22 @@ void setUpHeaviestScene(Game& game, GlRenderer& renderer) {
     game.score = {5, 4, 3, 2, 1};
 }
 
+// Waits for the frame to be finished so its whole cost is counted.
+void present(GlWindow& window) {
+    window.system.swapBuffers();
+    glFinish();
+}
+
 double millisecondsSince(std::chrono::steady_clock::time_point start) {
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
         .count();
 }
 
 void BM_HeaviestFrameAgainstEmptyFrame(benchmark::State& state) {
-    BenchWindow window;
-    if (!window.ready()) {
-        state.SkipWithError(("skipped, " + window.failure()).c_str());
+    GlWindow window;
+    const std::string failure = window.open(false);
+    if (!failure.empty()) {
+        state.SkipWithError(("skipped, " + failure).c_str());
         return;
     }
     FakeSystem system;
@@ -124,13 +95,13 @@ void BM_HeaviestFrameAgainstEmptyFrame(benchmark::State& state) {
     for (auto _ : state) {
         auto start = std::chrono::steady_clock::now();
         renderer.clearFrame();
-        window.present();
+        present(window);
         emptyMs += millisecondsSince(start);
 
         start = std::chrono::steady_clock::now();
         renderer.clearFrame();
         renderer.drawGameScene(game);
-        window.present();
+        present(window);
         heavyMs += millisecondsSince(start);
     }
     const double frames = static_cast<double>(state.iterations());

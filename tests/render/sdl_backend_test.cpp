@@ -1,0 +1,158 @@
+// The SDL backend of the system seam: bitmaps, key events, the posted quit,
+// sound cues on the dummy audio driver, and no display at all.
+#include <SDL.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+#include "platform/sdl/audio.h"
+#include "platform/sdl/bitmap.h"
+#include "platform/sdl/events.h"
+#include "platform/sdl/sdl_system.h"
+
+namespace pelmora {
+namespace {
+
+// A file in the temporary folder; the game's paths use a backslash.
+std::filesystem::path temp(const std::string& suffix, const std::vector<uint8_t>& bytes) {
+    const auto path = std::filesystem::temp_directory_path() / ("pelmora_" + std::to_string(::getpid()) + suffix);
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), long(bytes.size()));
+    return path;
+}
+
+// Every pixel of the test picture differs; y counts from the bottom row.
+uint8_t channel(int x, int y, int c) { return uint8_t(x * 7 + y * 50 + c * 85); }
+
+std::vector<uint8_t> bmpFile(int width, int height, bool topDown, int bits = 24) {
+    const int stride = (width * bits / 8 + 3) / 4 * 4;
+    const int32_t header[] = {54 + stride * height, 0, 54, 40, width, topDown ? -height : height, bits << 16 | 1};
+    std::vector<uint8_t> out{'B', 'M'};
+    for (int32_t v : header)
+        for (int i = 0; i < 4; ++i) out.push_back(uint8_t(uint32_t(v) >> (8 * i)));
+    out.resize(54, 0);  // uncompressed, no palette
+    for (int row = 0; row < height; ++row) {
+        const int y = topDown ? height - 1 - row : row;
+        for (int i = 0; i < width * bits / 8; ++i) out.push_back(channel(i / (bits / 8), y, bits / 8 - 1 - i % (bits / 8)));
+        out.resize(54 + size_t(stride * (row + 1)), 0);  // blue first, rows padded to 4 bytes
+    }
+    return out;
+}
+
+Image load(const std::vector<uint8_t>& bytes) {
+    const auto path = temp(".bmp", bytes);
+    Image image = loadBitmapFile(path.string());
+    std::filesystem::remove(path);
+    return image;
+}
+
+TEST(SdlBitmaps, EveryWidthAndBothRowOrdersLoadPixelExactAndBadFilesFail) {
+    for (int width : {1, 2, 3, 5, 1024}) {
+        std::vector<uint8_t> want;  // bottom row first, red first
+        for (int i = 0; i < 9 * width; ++i) want.push_back(channel(i / 3 % width, i / 3 / width, i % 3));
+        for (bool topDown : {false, true}) {
+            const Image image = load(bmpFile(width, 3, topDown));
+            EXPECT_TRUE(image.loaded && image.width == width && image.height == 3 && image.pixels == want)
+                << width << (topDown ? " top-down" : " bottom-up");
+        }
+    }
+    EXPECT_FALSE(loadBitmapFile("/nonexistent/absent.bmp").loaded);
+    const std::vector<uint8_t> whole = bmpFile(5, 3, false);
+    std::vector<uint8_t> bad[] = {{whole.begin(), whole.end() - 3}, {whole.begin(), whole.begin() + 30},
+                                  bmpFile(4, 4, false, 8), bmpFile(4, 4, true, 32), whole, whole};
+    bad[4][25] = 0x80, bad[4][24] = bad[4][23] = bad[4][22] = 0;  // the most negative height
+    bad[5][21] = 0x70;                                             // a width far beyond the file
+    for (const auto& bytes : bad) EXPECT_FALSE(load(bytes).loaded) << bytes.size();
+}
+
+SDL_Event key(Uint32 type, SDL_Keycode sym, int mod = 0) {
+    SDL_Event e{};
+    e.key = {type, 0, 0, 0, 0, 0, 0, {SDL_SCANCODE_UNKNOWN, sym, Uint16(mod), 0}};
+    return e;
+}
+
+// Any modifier but Alt leaves a key as it is; with Alt it is a system key.
+TEST(SdlEvents, KeysBecomeVirtualKeyCodes) {
+    using K = MessageKind;
+    const std::pair<SDL_Keycode, uint32_t> keys[] = {
+        {SDLK_RETURN, 0x0D}, {SDLK_KP_ENTER, 0x0D}, {SDLK_ESCAPE, 0x1B}, {SDLK_SPACE, 0x20},
+        {SDLK_LEFT, 0x25},   {SDLK_UP, 0x26},       {SDLK_RIGHT, 0x27},  {SDLK_DOWN, 0x28},
+        {SDLK_a, 0x41},      {SDLK_z, 0x5A},        {SDLK_F5, 0},        {SDLK_LSHIFT, 0}};
+    const std::tuple<Uint32, int, K> ways[] = {
+        {SDL_KEYDOWN, KMOD_NUM | KMOD_LSHIFT, K::KeyDown}, {SDL_KEYUP, 0, K::KeyUp},
+        {SDL_KEYDOWN, KMOD_LALT, K::SystemKeyDown},        {SDL_KEYUP, KMOD_RALT, K::SystemKeyUp}};
+    bool minimised = false;
+    for (const auto& [sym, code] : keys)
+        for (const auto& [type, mod, kind] : ways) {
+            Message m;
+            const bool heard = translateEvent(key(type, sym, mod), minimised, m);
+            EXPECT_EQ(heard, code != 0) << sym;
+            if (heard) EXPECT_TRUE(m.kind == kind && m.key == code) << sym << " " << mod;
+        }
+}
+
+TEST(SdlEvents, QueuedEventsComeBeforeThePostedQuit) {
+    SdlSystem system;
+    ASSERT_TRUE(system.registerWindowClass("c"));
+    Message m;
+    while (system.peekMessage(m)) continue;  // what the display sent on opening
+    for (SDL_Event e : {key(SDL_KEYDOWN, SDLK_p), key(SDL_KEYDOWN, SDLK_F3), key(SDL_KEYUP, SDLK_a, KMOD_LALT)})
+        ASSERT_EQ(SDL_PushEvent(&e), 1);
+    system.postQuitMessage(7);
+    std::vector<std::pair<MessageKind, uint32_t>> seen;
+    while (system.peekMessage(m)) seen.push_back({m.kind, m.kind == MessageKind::Quit ? m.exitCode : m.key});
+    EXPECT_EQ(seen, (decltype(seen){{MessageKind::KeyDown, 0x50}, {MessageKind::SystemKeyUp, 0x41},
+                                    {MessageKind::Quit, 7}}));
+}
+
+// A 2 s, 16-bit mono tone at 22050 Hz, so the device has to convert it; the
+// header is little-endian words, as the host keeps them.
+std::vector<uint8_t> wave() {
+    std::vector<int16_t> samples(44100);
+    for (size_t i = 0; i < samples.size(); ++i) samples[i] = int16_t(12000 * std::sin(double(i) * 0.125));
+    const uint32_t header[] = {0x46464952, 36 + 88200, 0x45564157, 0x20746d66, 16,   0x10001,
+                               22050,      44100,      0x100002,   0x61746164, 88200};  // RIFF WAVE fmt data
+    std::vector<uint8_t> out(sizeof header + 88200);
+    std::memcpy(out.data(), header, sizeof header);
+    std::memcpy(out.data() + sizeof header, samples.data(), 88200);
+    return out;
+}
+
+TEST(SdlSound, AClipPlaysWholeANewCueCutsItAndBadFilesAreSilent) {
+    const auto clip = temp(".wav", wave()), noise = temp(".bad", {'R', 'I', 'F', 'F'});
+    const std::string cue = clip.parent_path().string() + "\\" + clip.stem().string();
+    SdlSystem system;
+    SoundPlayer& player = system.sound();
+    system.playSound(cue + ".wav");
+    ASSERT_TRUE(player.hasDevice());
+    const size_t bytes = player.clipBytes(clip.string());
+    EXPECT_NEAR(double(bytes) / player.bytesPerSecond(), 2.0, 0.001);  // no tail lost converting
+    system.playSound(cue + ".wav");
+    EXPECT_TRUE(player.queuedBytes() > bytes / 2 && player.queuedBytes() <= bytes) << player.queuedBytes();
+    for (const char* bad : {".absent", ".bad"}) {
+        system.playSound(cue + ".wav");
+        system.playSound(cue + bad);
+        EXPECT_EQ(player.queuedBytes(), 0u) << bad;
+    }
+    std::filesystem::remove(clip), std::filesystem::remove(noise);
+}
+
+// Without a display nothing opens and a box's text goes to standard error.
+TEST(SdlNoDisplay, BoxesGoToStandardError) {
+    const std::string display = std::getenv("DISPLAY") ? std::getenv("DISPLAY") : "";
+    ::unsetenv("DISPLAY");
+    SdlSystem system;
+    EXPECT_FALSE(system.registerWindowClass("c"));
+    testing::internal::CaptureStderr();
+    const BoxAnswer answer = system.messageBox("Program Will Now Close.", "ERROR", BoxButtons::Ok, BoxIcon::Stop);
+    const std::string written = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(answer, BoxAnswer::Unanswered);
+    EXPECT_NE(written.find("ERROR: Program Will Now Close.\n"), std::string::npos) << written;
+    ::setenv("DISPLAY", display.c_str(), 1);
+}
+
+}  // namespace
+}  // namespace pelmora
