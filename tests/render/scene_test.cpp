@@ -65,7 +65,7 @@ protected:
 
     static void SetUpTestSuite() { failure = (window = std::make_unique<GlWindow>())->open(true); }
     static void TearDownTestSuite() {
-        EXPECT_TRUE(failure.empty() && (renderer.deleteDisplayLists(), window->close())) << "teardown failed";
+        EXPECT_TRUE(failure.empty() && (renderer.deleteDisplayLists(), window->close()));
         window.reset();
     }
     void SetUp() override {
@@ -90,18 +90,18 @@ protected:
     // Where a point of the untilted front face, or of the score bar, lands in
     // the window: 24 units in front of the eye, under a 45 degree perspective.
     static Rgb drawnAt(Vec3 p) {
-        const double focal = 1 / std::tan(std::atan(1) / 2), depth = 24 - p.z;
-        return pixels(int(512 * (1 + focal * 0.75 * p.x / depth)), int(384 * (1 - focal * p.y / depth)))[0];
+        const double f = 1 / std::tan(std::atan(1) / 2), depth = 24 - p.z;  // 1 / tan 22.5 degrees
+        return pixels(int(512 * (1 + f * 0.75 * p.x / depth)), int(384 * (1 - f * p.y / depth)))[0];
     }
     static Rgb tileAt(Place place, uint8_t level) {
         const TileBox b = tileBox(place, level);
         return drawnAt({(b.x0 + b.x1) / 2, (b.y0 + b.y1) / 2, b.z});
     }
-    static Rgb hudCell(double x0) { return drawnAt({x0 + 0.025, (GlyphCellBottom + GlyphCellTop) / 2, HudZ}); }
+    static Rgb hudCell(double x0) { return drawnAt({x0 + 0.025, GlyphCellBottom + 0.025, HudZ}); }
     Card* placeCard(unsigned face, uint32_t value, Place place, uint8_t level) {
-        auto& layers = game.board.faces[face]->layers;
-        layers.resize(5);
-        return layers[level - 1].cards.emplace_back(new Card{false, true, uint8_t(face), value, level, place}).get();
+        game.board.faces[face]->layers.resize(5);
+        auto& cards = game.board.faces[face]->layers[level - 1].cards;
+        return cards.emplace_back(new Card{false, true, uint8_t(face), value, level, place}).get();
     }
 };
 
@@ -152,10 +152,12 @@ TEST_F(Scene, ScoreBarSelectionAndDust) {
     };
     drawScene();
     EXPECT_EQ(tileAt(TopPlace, 5), colour(Highlight, 30));
-    EXPECT_EQ(hudCell(stripSlotLeft(0)), colour(Corner, 30));
-    for (unsigned k = 0; k < 5; ++k) EXPECT_EQ(hudCell(scoreGlyphLeft(k)), colour(Glyph, 5 - k));
+    EXPECT_EQ(hudCell(-1.075), colour(Corner, 30));
+    for (unsigned k = 0; k < 5; ++k) EXPECT_EQ(hudCell(1.025 - 0.075 * k), colour(Glyph, 5 - k));
     EXPECT_GT(dust(), 100);
-    for (int frame = 2; frame <= 61; ++frame) drawScene();
+    for (int frame = 2; frame <= 60; ++frame) drawScene();
+    EXPECT_FALSE(game.cloud.particles.empty());
+    drawScene();
     EXPECT_TRUE(game.cloud.particles.empty());
     drawScene();
     EXPECT_EQ(dust(), 0);
@@ -164,12 +166,12 @@ TEST_F(Scene, ScoreBarSelectionAndDust) {
 // After a whole turn the face it brings round lies where the front face lay,
 // the right way up.
 TEST_F(Scene, EachTurnBringsItsFaceToTheFront) {
-    const std::pair<uint8_t, unsigned> turns[] = {{TurnUp, 4}, {TurnDown, 5}, {TurnRight, 1}, {TurnLeft, 3}};
+    const std::pair<int, unsigned> turns[] = {{TurnUp, 4}, {TurnDown, 5}, {TurnRight, 1}, {TurnLeft, 3}};
     for (const auto& [direction, face] : turns) {
         game.turn = CubeTurn{};
         game.input.tiltX = game.input.tiltY = 0;
         placeCard(face, face, makePlace(2, 1), 1);
-        startTurn(game, direction);
+        startTurn(game, uint8_t(direction));
         for (int frame = 1; frame < 70; ++frame) stepTurnAnimation(game);
         drawScene();
         EXPECT_EQ(tileAt(makePlace(2, 1), 1), colour(Picture, face)) << face;
@@ -181,7 +183,8 @@ TEST_F(Scene, EachTurnBringsItsFaceToTheFront) {
 TEST_F(Scene, LegacyContextDrawsEachMenuPageWithTheTopScore) {
     int w = 0, h = 0;
     SDL_GetWindowSize(window->system.window(), &w, &h);
-    EXPECT_TRUE(w == 1024 && h == 768 && (SDL_GetWindowFlags(window->system.window()) & SDL_WINDOW_FULLSCREEN));
+    EXPECT_TRUE(w == 1024 && h == 768) << w << " x " << h;
+    EXPECT_TRUE(SDL_GetWindowFlags(window->system.window()) & SDL_WINDOW_FULLSCREEN);
     GLint mask = 0;
     glGetIntegerv(GL_CONTEXT_PROFILE_MASK, &mask);  // stays 0 before GL 3.2
     EXPECT_EQ(mask & GL_CONTEXT_CORE_PROFILE_BIT, 0);

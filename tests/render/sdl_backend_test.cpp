@@ -17,34 +17,34 @@
 namespace pelmora {
 namespace {
 
-// A file in the temporary folder; the game's paths use a backslash.
-std::filesystem::path temp(const std::string& suffix, const std::vector<uint8_t>& bytes) {
-    const auto path = std::filesystem::temp_directory_path() / ("pelmora_" + std::to_string(::getpid()) + suffix);
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), long(bytes.size()));
+// A file of this process in the temporary folder.
+std::string temp(const std::string& suffix, const std::vector<uint8_t>& bytes) {
+    const std::string path = testing::TempDir() + "pelmora_" + std::to_string(getpid()) + suffix;
+    std::ofstream(path, std::ios::binary) << std::string(bytes.begin(), bytes.end());
     return path;
 }
 
-// Every pixel of the test picture differs; y counts from the bottom row.
+// Neighbouring pixels, rows and channels differ; y counts from the bottom row.
 uint8_t channel(int x, int y, int c) { return uint8_t(x * 7 + y * 50 + c * 85); }
 
-std::vector<uint8_t> bmpFile(int width, int height, bool topDown, int bits = 24) {
-    const int stride = (width * bits / 8 + 3) / 4 * 4;
-    const int32_t header[] = {54 + stride * height, 0, 54, 40, width, topDown ? -height : height, bits << 16 | 1};
+std::vector<uint8_t> bmpFile(int w, int h, bool topDown, int bits = 24) {
+    const int stride = (w * bits / 8 + 3) / 4 * 4;
+    const int32_t header[] = {54 + stride * h, 0, 54, 40, w, topDown ? -h : h, bits << 16 | 1};
     std::vector<uint8_t> out{'B', 'M'};
     for (int32_t v : header)
         for (int i = 0; i < 4; ++i) out.push_back(uint8_t(uint32_t(v) >> (8 * i)));
     out.resize(54, 0);  // uncompressed, no palette
-    for (int row = 0; row < height; ++row) {
-        const int y = topDown ? height - 1 - row : row;
-        for (int i = 0; i < width * bits / 8; ++i) out.push_back(channel(i / (bits / 8), y, bits / 8 - 1 - i % (bits / 8)));
-        out.resize(54 + size_t(stride * (row + 1)), 0);  // blue first, rows padded to 4 bytes
+    for (int row = 0; row < h; ++row) {
+        for (int x = 0; x < w; ++x)
+            for (int c = bits / 8 - 1; c >= 0; --c) out.push_back(channel(x, topDown ? h - 1 - row : row, c));
+        out.resize(54 + size_t(stride * (row + 1)), 0);  // rows padded to 4 bytes
     }
     return out;
 }
 
 Image load(const std::vector<uint8_t>& bytes) {
-    const auto path = temp(".bmp", bytes);
-    Image image = loadBitmapFile(path.string());
+    const std::string path = temp(".bmp", bytes);
+    Image image = loadBitmapFile(path);
     std::filesystem::remove(path);
     return image;
 }
@@ -68,7 +68,7 @@ TEST(SdlBitmaps, EveryWidthAndBothRowOrdersLoadPixelExactAndBadFilesFail) {
     for (const auto& bytes : bad) EXPECT_FALSE(load(bytes).loaded) << bytes.size();
 }
 
-SDL_Event key(Uint32 type, SDL_Keycode sym, int mod = 0) {
+SDL_Event key(SDL_Keycode sym, int mod = 0, Uint32 type = SDL_KEYDOWN) {
     SDL_Event e{};
     e.key = {type, 0, 0, 0, 0, 0, 0, {SDL_SCANCODE_UNKNOWN, sym, Uint16(mod), 0}};
     return e;
@@ -88,7 +88,7 @@ TEST(SdlEvents, KeysBecomeVirtualKeyCodes) {
     for (const auto& [sym, code] : keys)
         for (const auto& [type, mod, kind] : ways) {
             Message m;
-            const bool heard = translateEvent(key(type, sym, mod), minimised, m);
+            const bool heard = translateEvent(key(sym, mod, type), minimised, m);
             EXPECT_EQ(heard, code != 0) << sym;
             if (heard) EXPECT_TRUE(m.kind == kind && m.key == code) << sym << " " << mod;
         }
@@ -99,11 +99,11 @@ TEST(SdlEvents, QueuedEventsComeBeforeThePostedQuit) {
     ASSERT_TRUE(system.registerWindowClass("c"));
     Message m;
     while (system.peekMessage(m)) continue;  // what the display sent on opening
-    for (SDL_Event e : {key(SDL_KEYDOWN, SDLK_p), key(SDL_KEYDOWN, SDLK_F3), key(SDL_KEYUP, SDLK_a, KMOD_LALT)})
+    for (SDL_Event e : {key(SDLK_p), key(SDLK_F3), key(SDLK_a, KMOD_LALT, SDL_KEYUP)})
         ASSERT_EQ(SDL_PushEvent(&e), 1);
     system.postQuitMessage(7);
     std::vector<std::pair<MessageKind, uint32_t>> seen;
-    while (system.peekMessage(m)) seen.push_back({m.kind, m.kind == MessageKind::Quit ? m.exitCode : m.key});
+    while (system.peekMessage(m)) seen.push_back({m.kind, m.key + uint32_t(m.exitCode)});  // either is 0
     EXPECT_EQ(seen, (decltype(seen){{MessageKind::KeyDown, 0x50}, {MessageKind::SystemKeyUp, 0x41},
                                     {MessageKind::Quit, 7}}));
 }
@@ -113,8 +113,8 @@ TEST(SdlEvents, QueuedEventsComeBeforeThePostedQuit) {
 std::vector<uint8_t> wave() {
     std::vector<int16_t> samples(44100);
     for (size_t i = 0; i < samples.size(); ++i) samples[i] = int16_t(12000 * std::sin(double(i) * 0.125));
-    const uint32_t header[] = {0x46464952, 36 + 88200, 0x45564157, 0x20746d66, 16,   0x10001,
-                               22050,      44100,      0x100002,   0x61746164, 88200};  // RIFF WAVE fmt data
+    const uint32_t header[] = {0x46464952, 36 + 88200, 0x45564157, 0x20746d66, 16,    0x10001,
+                               22050,      44100,      0x100002,   0x61746164, 88200};
     std::vector<uint8_t> out(sizeof header + 88200);
     std::memcpy(out.data(), header, sizeof header);
     std::memcpy(out.data() + sizeof header, samples.data(), 88200);
@@ -122,22 +122,23 @@ std::vector<uint8_t> wave() {
 }
 
 TEST(SdlSound, AClipPlaysWholeANewCueCutsItAndBadFilesAreSilent) {
-    const auto clip = temp(".wav", wave()), noise = temp(".bad", {'R', 'I', 'F', 'F'});
-    const std::string cue = clip.parent_path().string() + "\\" + clip.stem().string();
+    const std::string clip = temp(".wav", wave()), noise = temp(".bad", {'R', 'I', 'F', 'F'});
+    std::string cue = clip.substr(0, clip.size() - 4);
+    cue[cue.rfind('/')] = '\\';  // as the game writes its paths
     SdlSystem system;
     SoundPlayer& player = system.sound();
     system.playSound(cue + ".wav");
     ASSERT_TRUE(player.hasDevice());
-    const size_t bytes = player.clipBytes(clip.string());
+    const size_t bytes = player.clipBytes(clip);
     EXPECT_NEAR(double(bytes) / player.bytesPerSecond(), 2.0, 0.001);  // no tail lost converting
     system.playSound(cue + ".wav");
-    EXPECT_TRUE(player.queuedBytes() > bytes / 2 && player.queuedBytes() <= bytes) << player.queuedBytes();
+    EXPECT_TRUE(player.queuedBytes() > bytes / 2 && player.queuedBytes() <= bytes);
     for (const char* bad : {".absent", ".bad"}) {
         system.playSound(cue + ".wav");
         system.playSound(cue + bad);
         EXPECT_EQ(player.queuedBytes(), 0u) << bad;
     }
-    std::filesystem::remove(clip), std::filesystem::remove(noise);
+    for (const std::string& made : {clip, noise}) std::filesystem::remove(made);
 }
 
 // Without a display nothing opens and a box's text goes to standard error.
@@ -147,10 +148,10 @@ TEST(SdlNoDisplay, BoxesGoToStandardError) {
     SdlSystem system;
     EXPECT_FALSE(system.registerWindowClass("c"));
     testing::internal::CaptureStderr();
-    const BoxAnswer answer = system.messageBox("Program Will Now Close.", "ERROR", BoxButtons::Ok, BoxIcon::Stop);
+    const auto answer = system.messageBox("Window Creation Error.", "ERROR", BoxButtons::Ok, BoxIcon::Stop);
     const std::string written = testing::internal::GetCapturedStderr();
     EXPECT_EQ(answer, BoxAnswer::Unanswered);
-    EXPECT_NE(written.find("ERROR: Program Will Now Close.\n"), std::string::npos) << written;
+    EXPECT_NE(written.find("ERROR: Window Creation Error.\n"), std::string::npos) << written;
     ::setenv("DISPLAY", display.c_str(), 1);
 }
 

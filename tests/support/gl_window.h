@@ -28,7 +28,8 @@ struct GlWindow {
     bool close() {
         system.restoreDisplayMode();
         return system.makeRenderContextCurrent(false) && system.deleteRenderContext() &&
-               system.releaseDeviceContext() && system.destroyWindow() && system.unregisterWindowClass(ClassName);
+               system.releaseDeviceContext() && system.destroyWindow() &&
+               system.unregisterWindowClass(ClassName);
     }
 };
 

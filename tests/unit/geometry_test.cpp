@@ -17,7 +17,7 @@ TEST(TileGeometry, TopCardAndHalfRowTile) {
 }
 
 // A cell covers x0..x0 + w, y0..y0 + w and shows the atlas region the right way up.
-void expectCell(const Quad& q, double x0, double y0, double w, const AtlasRect& r) {
+void expectCell(const Quad& q, const AtlasRect& r, double x0, double y0 = GlyphCellBottom, double w = 0.05) {
     for (const TexturedVertex& v : q) {
         const bool left = std::abs(v.pos.x - x0) < 1e-12, top = std::abs(v.pos.y - y0 - w) < 1e-12;
         EXPECT_TRUE(left || std::abs(v.pos.x - x0 - w) < 1e-12) << v.pos.x;
@@ -32,8 +32,8 @@ void expectCell(const Quad& q, double x0, double y0, double w, const AtlasRect& 
 TEST(GlyphGeometry, ScoreStripAndMenuDigits) {
     const auto zero = scoreGlyphQuads(ScoreDigits{0}), big = scoreGlyphQuads(ScoreDigits{5, 4, 3, 2, 1});
     ASSERT_EQ(std::make_pair(zero.size(), big.size()), std::make_pair(size_t{1}, size_t{5}));
-    expectCell(zero[0], 1.025, GlyphCellBottom, 0.05, glyphRect(0));
-    for (unsigned k = 0; k < 5; ++k) expectCell(big[k], 1.025 - 0.075 * k, GlyphCellBottom, 0.05, glyphRect(5 - k));
+    expectCell(zero[0], glyphRect(0), 1.025);
+    for (unsigned k = 0; k < 5; ++k) expectCell(big[k], glyphRect(5 - k), 1.025 - 0.075 * k);
 
     Card cards[3];
     Selection selection;
@@ -43,12 +43,12 @@ TEST(GlyphGeometry, ScoreStripAndMenuDigits) {
     }
     const auto slots = handStripQuads(selection);
     for (unsigned n = 0; n < 5; ++n)
-        expectCell(slots[n], 0.075 * n - 1.075, GlyphCellBottom, 0.05, n < 3 ? cardCornerRect(cards[n].value) : SlotMarker);
+        expectCell(slots[n], n < 3 ? cardCornerRect(cards[n].value) : SlotMarker, 0.075 * n - 1.075);
 
     const auto menuZero = menuScoreQuads(ScoreDigits{0}), menu = menuScoreQuads(ScoreDigits{4, 3, 2, 1});
     ASSERT_EQ(std::make_pair(menuZero.size(), menu.size()), std::make_pair(size_t{1}, size_t{4}));
-    expectCell(menuZero[0], 0, 0, 20, glyphRect(0));
-    for (unsigned k = 0; k < 4; ++k) expectCell(menu[k], 20.0 * k, 0, 20, glyphRect(k + 1));
+    expectCell(menuZero[0], glyphRect(0), 0, 0, 20);
+    for (unsigned k = 0; k < 4; ++k) expectCell(menu[k], glyphRect(k + 1), 20.0 * k, 0, 20);
 }
 
 }  // namespace

@@ -44,15 +44,15 @@ protected:
 // cursor to the end of the settling, other turns refused, no renaming yet.
 TEST_F(CubeTurning, UpTurnFromTheDeadZone) {
     system.ticks = 555000;
+    system.cursorShapes = {CursorShape::Arrow};
     startTurn(game, TurnUp);
     double expected = 0.0;
     for (int frame = 1; frame <= 70; ++frame) {
         if (frame == 30 || frame == 65) startTurn(game, frame == 30 ? TurnUp : TurnLeft);
         stepTurnAnimation(game);
         if (frame > 1 && frame <= 60) expected = frame == 60 ? 90.0 : expected + 90.0 / 59;
-        ASSERT_EQ(std::make_pair(game.input.tiltX, game.input.tiltY), std::make_pair(expected, 0.0)) << frame;
-        const bool waiting = !system.cursorShapes.empty() && system.cursorShapes.back() == CursorShape::Wait;
-        ASSERT_EQ(waiting, frame < 70) << frame;
+        ASSERT_EQ(std::pair(game.input.tiltX, game.input.tiltY), std::pair(expected, 0.0)) << frame;
+        ASSERT_EQ(system.cursorShapes.back(), frame < 70 ? CursorShape::Wait : CursorShape::Arrow) << frame;
     }
     EXPECT_EQ(system.cues, std::vector<std::string>{"sounds\\flip.wav"});
     EXPECT_EQ(game.gate.lastAction, 555000u);
