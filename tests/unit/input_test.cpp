@@ -118,3 +118,30 @@ TEST(EdgeDwell, TurnsAfterMoreThan750msInTheFirstBandThatHolds) {
 
 }  // namespace
 }  // namespace pelmora
+
+namespace pelmora {
+namespace {
+
+// The front face turns out of sight during a turn, and index 0 still names it
+// until the faces are renamed: a click must pick on the face the player sees.
+TEST_F(Input, AClickDuringOrJustAfterATurnNeverPicksAHiddenCard) {
+    startNewGame(game);
+    sys.cursor = {510, 385};  // over the top card
+    send(MessageKind::MouseMove);
+    Card* oldTop = game.board.face(0)->cardAt({7.5, 4.5});
+    Card* comingTop = game.board.face(4)->cardAt({7.5, 4.5});
+    startTurn(game, TurnUp);
+    sys.cues.clear();
+    send(MessageKind::LeftButtonUp);
+    EXPECT_EQ(selectionCount(game.selection), 0u);
+    EXPECT_TRUE(sys.cues.empty());
+    while (game.turn.turnRunning) stepTurnAnimation(game);
+    send(MessageKind::LeftButtonUp);
+    ASSERT_EQ(selectionCount(game.selection), 1u);
+    EXPECT_EQ(selectedCardAt(game.selection, 0), comingTop);
+    EXPECT_FALSE(oldTop->selected);
+    EXPECT_EQ(comingTop->face, 0);
+}
+
+}  // namespace
+}  // namespace pelmora

@@ -61,6 +61,14 @@ TEST(HandClasses, BoundaryHandsInEverySelectionOrder) {
     }
 }
 
+TEST(Score, CarriesAnyAmountAcrossEveryDigit) {
+    ScoreDigits score{9};
+    addToScore(score, 12);  // more than a hand ever scores
+    EXPECT_EQ(score, (ScoreDigits{1, 2}));
+    addToScore(score, 99);
+    EXPECT_EQ(score, (ScoreDigits{0, 2, 1}));
+}
+
 TEST(Atlas, CardPicturesAndDigitGlyphsInAtlasPixels) {
     std::array<Card, 67> d{};  // d[v] is the card of value v
     for (uint32_t value = 0; value < d.size(); ++value) d[value].value = value;
