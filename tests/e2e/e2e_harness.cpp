@@ -1,6 +1,8 @@
 #include "e2e/e2e_harness.h"
 
-#include <SDL.h>
+// Before Xlib, whose macros clash with the game's names.
+#include "platform/sdl/bitmap.h"
+
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <cairo.h>
@@ -66,21 +68,15 @@ Picture grabScreen() {
     return pic;
 }
 
+// Through the game's own loader, turned to rows from the top.
 Picture loadBmp(const std::string& path) {
-    Picture pic;
-    SDL_Surface* raw = SDL_LoadBMP(path.c_str());
-    if (!raw) return pic;
-    SDL_Surface* s = SDL_ConvertSurfaceFormat(raw, SDL_PIXELFORMAT_RGB24, 0);
-    SDL_FreeSurface(raw);
-    if (!s) return pic;
-    pic.width = s->w;
-    pic.height = s->h;
-    pic.rgb.resize(static_cast<size_t>(s->w) * s->h * 3);
-    for (int y = 0; y < s->h; ++y) {
-        const auto* row = static_cast<const uint8_t*>(s->pixels) + static_cast<size_t>(y) * s->pitch;
-        std::copy(row, row + s->w * 3, &pic.rgb[static_cast<size_t>(y) * s->w * 3]);
+    const Image image = loadBitmapFile(path);
+    Picture pic{image.width, image.height, {}};
+    const size_t row = static_cast<size_t>(image.width) * 3;
+    for (int32_t y = image.height - 1; y >= 0; --y) {
+        const auto first = image.pixels.begin() + static_cast<std::ptrdiff_t>(row * y);
+        pic.rgb.insert(pic.rgb.end(), first, first + static_cast<std::ptrdiff_t>(row));
     }
-    SDL_FreeSurface(s);
     return pic;
 }
 
