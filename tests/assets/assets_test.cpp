@@ -6,12 +6,15 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <regex>
 #include <set>
 
 #include <SDL.h>
+#include <cairo.h>
 #include <gtest/gtest.h>
 
 #include "assets/generate.h"
+#include "assets/icon.h"
 #include "platform/sdl/bitmap.h"
 #include "view/atlas.h"
 #include "view/geometry.h"
@@ -178,6 +181,39 @@ TEST(Generation, UnwritableFolderIsReportedNotCrashedOn) {
     std::string error;
     EXPECT_FALSE(assets::generateAssets(scratch.path + "/a-file/run", "", error));
     EXPECT_NE(error.find("a-file"), std::string::npos) << error;
+    error.clear();
+    EXPECT_FALSE(assets::writeIcons(scratch.path + "/a-file/icons", error));
+    EXPECT_NE(error.find("a-file"), std::string::npos) << error;
+}
+
+// The icon theme takes each PNG at its folder's size; the card shape shows
+// through transparent corners; the same bytes come out every time.
+TEST(Icons, EverySizeIsDrawnAtItsSizeWithClearCornersAndRepeats) {
+    ScratchFolder first, second;
+    std::string error;
+    ASSERT_TRUE(assets::writeIcons(first.path, error)) << error;
+    ASSERT_TRUE(assets::writeIcons(second.path, error)) << error;
+    const fs::path svg = "hicolor/scalable/apps/pelmora.svg";
+    EXPECT_NE(contents(first.path / svg).find("<svg"), std::string::npos);
+    // Cairo numbers its SVG surfaces across the process, each generator run alike.
+    const std::regex surfaceId("surface[0-9]+");
+    EXPECT_EQ(std::regex_replace(contents(first.path / svg), surfaceId, ""),
+              std::regex_replace(contents(second.path / svg), surfaceId, ""));
+    for (int size : assets::IconSizes) {
+        const fs::path png = "hicolor/" + std::to_string(size) + "x" + std::to_string(size) + "/apps/pelmora.png";
+        EXPECT_EQ(contents(first.path / png), contents(second.path / png)) << png;
+        cairo_surface_t* icon = cairo_image_surface_create_from_png((first.path / png).c_str());
+        ASSERT_EQ(cairo_surface_status(icon), CAIRO_STATUS_SUCCESS) << png;
+        EXPECT_EQ(cairo_image_surface_get_width(icon), size);
+        EXPECT_EQ(cairo_image_surface_get_height(icon), size);
+        const unsigned char* data = cairo_image_surface_get_data(icon);
+        const int stride = cairo_image_surface_get_stride(icon);
+        auto alpha = [&](int x, int y) { return data[y * stride + 4 * x + 3]; };  // little-endian ARGB
+        EXPECT_EQ(alpha(0, 0), 0) << png;
+        EXPECT_EQ(alpha(size - 1, size - 1), 0) << png;
+        EXPECT_EQ(alpha(size / 2, size / 2), 255) << png;
+        cairo_surface_destroy(icon);
+    }
 }
 
 }  // namespace
