@@ -1,12 +1,13 @@
 # make run  - install what is missing, build, generate the assets, play
-# make test - the same set-up, then every test (also under ASan + UBSan)
+# make test - the same set-up, then every test (also under ASan + UBSan), the package built and checked
+# make package - the Debian package, build/pelmora_<version>_<arch>.deb
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 RUN_DIR    := $(BUILD)/run
 
-.PHONY: all deps configure build run test test-asan bench clean
+.PHONY: all deps configure build run test test-asan bench package clean
 
 all: build
 
@@ -30,6 +31,9 @@ test-asan: deps
 	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DPELMORA_SANITIZE=ON -DPELMORA_CORE_ONLY=ON >/dev/null
 	@cmake --build $(ASAN_BUILD) -j $(JOBS) --target unit_tests
 	@cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ./unit_tests --gtest_brief=1
+
+package: build
+	@cmake --build $(BUILD) --target package
 
 bench: build
 	@tests/with-xvfb.sh $(BUILD)/pelmora_bench

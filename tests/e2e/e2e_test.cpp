@@ -349,30 +349,61 @@ TEST_F(PlayingTheGame, MissingTextureShowsInitializationFailedAndKeepsTheScoreFi
     EXPECT_EQ(readFile(folder + "/scoredata.xml"), stored);
 }
 
+// The two ways the game gets installed: by CMake into a prefix, and by the
+// Debian package into Debian's games layout.
+struct Installation {
+    const char* name;
+    std::function<std::string(const std::string& into)> command;
+    const char* launcher;
+    std::vector<const char*> files;
+};
+
+std::vector<Installation> installations() {
+    const std::string build = PELMORA_BUILD;
+    return {
+        {"cmake-install",
+         [build](const std::string& into) { return "cmake --install '" + build + "' --prefix '" + into + "' >/dev/null"; },
+         "bin/pelmora",
+         {"bin/pelmora", "libexec/pelmora/pelmora", "share/pelmora/textures/Menu.bmp",
+          "share/pelmora/sounds/drop.wav", "share/applications/pelmora.desktop",
+          "share/icons/hicolor/scalable/apps/pelmora.svg", "share/icons/hicolor/48x48/apps/pelmora.png",
+          "share/man/man6/pelmora.6.gz"}},
+        {"debian-package",
+         [build](const std::string& into) { return "dpkg -x '" + build + "/" PELMORA_DEB_FILE "' '" + into + "'"; },
+         "usr/games/pelmora",
+         {"usr/games/pelmora", "usr/lib/games/pelmora/pelmora", "usr/share/games/pelmora/textures/Menu.bmp",
+          "usr/share/games/pelmora/sounds/drop.wav", "usr/share/applications/pelmora.desktop",
+          "usr/share/icons/hicolor/scalable/apps/pelmora.svg",
+          "usr/share/icons/hicolor/16x16/apps/pelmora.png", "usr/share/icons/hicolor/256x256/apps/pelmora.png",
+          "usr/share/man/man6/pelmora.6.gz", "usr/share/doc/pelmora/copyright",
+          "usr/share/doc/pelmora/changelog.gz"}},
+    };
+}
+
 TEST_F(PlayingTheGame, InstalledGameStartsInThePlayersDataFolder) {
     namespace fs = std::filesystem;
-    const fs::path root = fs::path(PELMORA_BUILD) / "e2e-work" / "install";
-    fs::remove_all(root);
-    const std::string install = "cmake --install '" + std::string(PELMORA_BUILD) + "' --prefix '" +
-                                (root / "prefix").string() + "' >/dev/null";
-    ASSERT_EQ(std::system(install.c_str()), 0);
-    for (const char* file : {"bin/pelmora", "libexec/pelmora/pelmora", "share/pelmora/textures/Menu.bmp",
-                             "share/pelmora/sounds/drop.wav", "share/applications/pelmora.desktop",
-                             "share/icons/hicolor/scalable/apps/pelmora.svg"}) {
-        EXPECT_TRUE(fs::exists(root / "prefix" / file)) << file;
+    int shot = 11;
+    for (const Installation& how : installations()) {
+        SCOPED_TRACE(how.name);
+        const fs::path root = fs::path(PELMORA_BUILD) / "e2e-work" / how.name;
+        fs::remove_all(root);
+        fs::create_directories(root);
+        const std::string install = how.command((root / "prefix").string());
+        ASSERT_EQ(std::system(install.c_str()), 0) << install;
+        for (const char* file : how.files) EXPECT_TRUE(fs::exists(root / "prefix" / file)) << file;
+        fs::create_directories(root / "elsewhere");
+        GameProcess game((root / "elsewhere").string(), (root / "prefix" / how.launcher).string());
+        game.start({{"XDG_DATA_HOME", (root / "data").string()}});
+        const Picture menu = waitForPage(PageNewGame, 20000);
+        menu.savePng(shotPath(std::to_string(shot++) + "-installed-menu-" + how.name));
+        EXPECT_EQ(visiblePage(menu), PageNewGame);
+        key("Escape");
+        int code = -1;
+        ASSERT_TRUE(game.waitExit(10000, code));
+        EXPECT_EQ(code, 0);
+        EXPECT_TRUE(fs::exists(root / "data" / "pelmora" / "scoredata.xml"));
+        EXPECT_TRUE(fs::exists(root / "data" / "pelmora" / "textures" / "CardTextureMap.bmp"));
     }
-    fs::create_directories(root / "elsewhere");
-    GameProcess game((root / "elsewhere").string(), (root / "prefix" / "bin" / "pelmora").string());
-    game.start({{"XDG_DATA_HOME", (root / "data").string()}});
-    const Picture shot = waitForPage(PageNewGame, 20000);
-    shot.savePng(shotPath("11-installed-menu"));
-    EXPECT_EQ(visiblePage(shot), PageNewGame);
-    key("Escape");
-    int code = -1;
-    ASSERT_TRUE(game.waitExit(10000, code));
-    EXPECT_EQ(code, 0);
-    EXPECT_TRUE(fs::exists(root / "data" / "pelmora" / "scoredata.xml"));
-    EXPECT_TRUE(fs::exists(root / "data" / "pelmora" / "textures" / "CardTextureMap.bmp"));
 }
 
 }  // namespace
