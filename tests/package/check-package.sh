@@ -27,8 +27,8 @@ appstreamcli validate-tree --no-net "$root" || fail "appstreamcli validate-tree"
 
 echo "== manual page"
 page="$root/usr/share/man/man6/pelmora.6.gz"
-said=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$page" 2>&1 >/dev/null)
-said+=$(zcat "$page" | groff -ww -t -man -z -rLL=80n 2>&1)
+said=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$page" 2>&1 >/dev/null || echo "man fails")
+said+=$(zcat "$page" | groff -ww -t -man -z -rLL=80n 2>&1 || echo "groff fails")
 [[ -z "$said" ]] || fail "the manual page draws warnings: $said"
 
 echo "== version $version"
@@ -40,7 +40,9 @@ newest=$(grep -o -m 1 '<release version="[^"]*"' "$metainfo" | cut -d '"' -f 2)
 grep -q "pelmora_${version}_" "$source/README.md" || fail "the README does not name version $version"
 
 echo "== screenshots"
-for shot in $(grep -o '[^/]*\.png</image>' "$metainfo" | sed 's/\.png<\/image>//'); do
+shots=$(grep -o '[^/]*\.png</image>' "$metainfo" | sed 's/\.png<\/image>//' || true)
+[[ -n "$shots" ]] || fail "the metainfo shows no screenshots"
+for shot in $shots; do
     grep -qF "shotPath(\"$shot\")" "$source/tests/e2e/e2e_test.cpp" ||
         fail "screenshot $shot.png is not a shot the end-to-end run takes"
 done
