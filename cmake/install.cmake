@@ -40,7 +40,7 @@ set(PELMORA_CHANGELOG ${CMAKE_BINARY_DIR}/doc/changelog.gz)
 file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/doc)
 pelmora_gzip(${CMAKE_SOURCE_DIR}/data/pelmora.6 ${PELMORA_MAN_PAGE})
 pelmora_gzip(${CMAKE_SOURCE_DIR}/data/changelog ${PELMORA_CHANGELOG})
-add_custom_target(docs ALL DEPENDS ${PELMORA_MAN_PAGE} ${PELMORA_CHANGELOG})
+add_custom_target(package_documents ALL DEPENDS ${PELMORA_MAN_PAGE} ${PELMORA_CHANGELOG})
 
 # The same in every layout.
 set(PELMORA_APP_ID org.example.pelmora)

@@ -12,12 +12,11 @@ set(CPACK_PACKAGE_NAME pelmora)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "Pelmora developers <pelmora@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "card puzzle on a cube: drop poker hands against the clock")
-set(CPACK_PACKAGE_DESCRIPTION
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
   "Each face of a cube holds a heap of 144 playing cards in five layers. Pick\n"
   "free cards of the face in front, drop them as poker hands for points and\n"
   "turn the cube to reach the others, before the 30-second countdown that\n"
   "every drop refills runs out. Clear the whole cube to win.")
-string(CONCAT CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_INSTALL_CMAKE_PROJECTS
   "${CMAKE_BINARY_DIR};Pelmora;games;/"
@@ -25,7 +24,6 @@ set(CPACK_INSTALL_CMAKE_PROJECTS
   "${CMAKE_BINARY_DIR};Pelmora;debian;/")
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
   OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
-set(CPACK_PACKAGE_FILE_NAME pelmora_${PROJECT_VERSION}_${PELMORA_DEB_ARCH})
 
 set(CPACK_DEBIAN_FILE_NAME ${PELMORA_DEB_FILE})
 set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE ${PELMORA_DEB_ARCH})
