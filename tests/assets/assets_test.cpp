@@ -200,7 +200,8 @@ TEST(Icons, EverySizeIsDrawnAtItsSizeWithClearCornersAndRepeats) {
     EXPECT_EQ(std::regex_replace(contents(first.path / svg), surfaceId, ""),
               std::regex_replace(contents(second.path / svg), surfaceId, ""));
     for (int size : assets::IconSizes) {
-        const fs::path png = "hicolor/" + std::to_string(size) + "x" + std::to_string(size) + "/apps/pelmora.png";
+        const std::string folder = std::to_string(size) + "x" + std::to_string(size);
+        const fs::path png = "hicolor/" + folder + "/apps/pelmora.png";
         EXPECT_EQ(contents(first.path / png), contents(second.path / png)) << png;
         cairo_surface_t* icon = cairo_image_surface_create_from_png((first.path / png).c_str());
         ASSERT_EQ(cairo_surface_status(icon), CAIRO_STATUS_SUCCESS) << png;

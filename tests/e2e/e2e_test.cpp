@@ -362,19 +362,24 @@ std::vector<Installation> installations() {
     const std::string build = PELMORA_BUILD;
     return {
         {"cmake-install",
-         [build](const std::string& into) { return "cmake --install '" + build + "' --prefix '" + into + "' >/dev/null"; },
+         [build](const std::string& into) {
+             return "cmake --install '" + build + "' --prefix '" + into + "' >/dev/null";
+         },
          "bin/pelmora",
          {"bin/pelmora", "libexec/pelmora/pelmora", "share/pelmora/textures/Menu.bmp",
           "share/pelmora/sounds/drop.wav", "share/applications/pelmora.desktop",
           "share/icons/hicolor/scalable/apps/pelmora.svg", "share/icons/hicolor/48x48/apps/pelmora.png",
           "share/man/man6/pelmora.6.gz"}},
         {"debian-package",
-         [build](const std::string& into) { return "dpkg -x '" + build + "/" PELMORA_DEB_FILE "' '" + into + "'"; },
+         [build](const std::string& into) {
+             return "dpkg -x '" + build + "/" PELMORA_DEB_FILE "' '" + into + "'";
+         },
          "usr/games/pelmora",
          {"usr/games/pelmora", "usr/lib/games/pelmora/pelmora", "usr/share/games/pelmora/textures/Menu.bmp",
           "usr/share/games/pelmora/sounds/drop.wav", "usr/share/applications/pelmora.desktop",
           "usr/share/icons/hicolor/scalable/apps/pelmora.svg",
-          "usr/share/icons/hicolor/16x16/apps/pelmora.png", "usr/share/icons/hicolor/256x256/apps/pelmora.png",
+          "usr/share/icons/hicolor/16x16/apps/pelmora.png",
+          "usr/share/icons/hicolor/256x256/apps/pelmora.png",
           "usr/share/man/man6/pelmora.6.gz", "usr/share/doc/pelmora/copyright",
           "usr/share/doc/pelmora/changelog.gz"}},
     };

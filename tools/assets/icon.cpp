@@ -53,7 +53,9 @@ void paintIcon(cairo_t* cr, double size) {
 bool makeParent(const std::filesystem::path& file, std::string& error) {
     std::error_code failure;
     std::filesystem::create_directories(file.parent_path(), failure);
-    if (failure) error = "cannot make the folder " + file.parent_path().string() + ": " + failure.message();
+    if (failure) {
+        error = "cannot make the folder " + file.parent_path().string() + ": " + failure.message();
+    }
     return !failure;
 }
 
@@ -61,8 +63,9 @@ bool finish(cairo_surface_t* surface, const std::string& path, std::string& erro
     cairo_surface_finish(surface);
     const cairo_status_t status = cairo_surface_status(surface);
     cairo_surface_destroy(surface);
-    if (status != CAIRO_STATUS_SUCCESS) error = "cannot write " + path + ": " + cairo_status_to_string(status);
-    return status == CAIRO_STATUS_SUCCESS;
+    if (status == CAIRO_STATUS_SUCCESS) return true;
+    error = "cannot write " + path + ": " + cairo_status_to_string(status);
+    return false;
 }
 
 bool writeSvg(const std::string& path, std::string& error) {

@@ -34,7 +34,8 @@ bool parse(int argc, char** argv, Folders& folders) {
 int main(int argc, char** argv) {
     Folders folders;
     if (!parse(argc, argv, folders)) {
-        std::fprintf(stderr, "usage: pelmora_assets RUN_FOLDER [--previews PREVIEW_FOLDER] [--icons ICON_FOLDER]\n");
+        std::fprintf(stderr,
+                     "usage: pelmora_assets RUN_FOLDER [--previews PREVIEW_FOLDER] [--icons ICON_FOLDER]\n");
         return 2;
     }
     std::string error;
