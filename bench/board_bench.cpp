@@ -6,6 +6,7 @@
 
 #include "board/deal.h"
 #include "frame/game.h"
+#include "frame/main_loop.h"
 #include "support/fake_renderer.h"
 #include "support/fake_system.h"
 

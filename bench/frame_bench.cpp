@@ -54,10 +54,10 @@ void fillDust(ParticleCloud& cloud) {
 // A dealt cube halfway through an up turn: the front and the top face drawn.
 void setUpHeaviestScene(Game& game, GlRenderer& renderer) {
     renderer.setFixedState();
-    game.textures.entries.push_back({"CubeSurface", renderer.createTexture(flatImage(256, 90))});
-    game.textures.entries.push_back({"CardTextureMap", renderer.createTexture(flatImage(1024, 180))});
+    game.textures.entries.push_back({TextureCubeSurface, renderer.createTexture(flatImage(256, 90))});
+    game.textures.entries.push_back({TextureCardTextureMap, renderer.createTexture(flatImage(1024, 180))});
     renderer.buildDisplayLists(Width, Height);
-    renderer.applyProjection(true, Width, Height);
+    renderer.setProjection(true, Width, Height);
     game.random.seed(1700000000u);
     dealBoard(game.board, game.random);
     game.turn.turnRunning = true;
@@ -100,7 +100,7 @@ void BM_HeaviestFrameAgainstEmptyFrame(benchmark::State& state) {
 
         start = std::chrono::steady_clock::now();
         renderer.clearFrame();
-        renderer.drawGameScene(game);
+        renderer.drawScene(sceneView(game));
         present(window);
         heavyMs += millisecondsSince(start);
     }

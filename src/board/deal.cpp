@@ -3,8 +3,6 @@
 
 #include <algorithm>
 
-#include "frame/clock.h"
-#include "frame/game.h"
 #include "platform/random.h"
 
 namespace pelmora {
@@ -94,13 +92,6 @@ void dealBoard(Board& board, Random& random) {
         Face* face = board.face(f);
         if (face) face->deal(sliceOf(perm, f * CardsPerFace, (f + 1u) * CardsPerFace), f);
     }
-}
-
-void dealNewGame(Game& game) {
-    game.random.seed(static_cast<uint32_t>(game.system.calendarSeconds()));
-    dealBoard(game.board, game.random);
-    resetGameClock(game.clock);
-    resetScore(game.score);
 }
 
 }  // namespace pelmora

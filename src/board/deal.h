@@ -9,7 +9,6 @@
 namespace pelmora {
 
 class Random;
-struct Game;
 
 // The 35 places whose topmost card is free right after a deal.
 const std::vector<Place>& startingFreePlaces();
@@ -17,10 +16,8 @@ const std::vector<Place>& startingFreePlaces();
 void fillPermutation(DealSequence& sequence, uint32_t n, Random& random);
 DealSequence sliceOf(const DealSequence& source, uint32_t start, uint32_t end);
 
-// Seeds the generator from the calendar, deals all six faces, then resets
-// the game clock and the score.
-void dealNewGame(Game& game);
-// The deal itself for a known seed (no clock or score reset).
+// Deals all six faces from the generator as it stands; the game's new deal
+// seeds it from the calendar first and resets the clock and the score after.
 void dealBoard(Board& board, Random& random);
 
 }  // namespace pelmora

@@ -44,6 +44,11 @@ void runMenuKeys(Game& game) {
     }
 }
 
+void requestTurn(Game& game, uint8_t direction) {
+    TurnContext context = turnContext(game);
+    startTurn(context, direction);
+}
+
 void dwellFor(Game& game, uint8_t direction) {
     EdgeDwell& dwell = game.input.edgeDwell;
     if (!dwell.armed) {
@@ -52,7 +57,7 @@ void dwellFor(Game& game, uint8_t direction) {
         return;
     }
     dwell.testedAt = game.system.tickCount();
-    if (dwell.testedAt - dwell.since > dwell.dwellTime) startTurn(game, direction);
+    if (dwell.testedAt - dwell.since > dwell.dwellTime) requestTurn(game, direction);
 }
 
 // A cursor beyond the client area (windowed play) counts as lying in the band
@@ -82,10 +87,10 @@ void runEdgeDwell(Game& game) {
 bool runPlayKeys(Game& game) {
     if (game.turn.turnRunning || !gateAllows(game.gate, game.system)) return true;
     // A started turn refuses the others, so at most the first of these acts.
-    if (isDown(game, vk::letter('A'))) startTurn(game, TurnLeft);
-    if (isDown(game, vk::letter('D'))) startTurn(game, TurnRight);
-    if (isDown(game, vk::letter('W'))) startTurn(game, TurnUp);
-    if (isDown(game, vk::letter('S'))) startTurn(game, TurnDown);
+    if (isDown(game, vk::letter('A'))) requestTurn(game, TurnLeft);
+    if (isDown(game, vk::letter('D'))) requestTurn(game, TurnRight);
+    if (isDown(game, vk::letter('W'))) requestTurn(game, TurnUp);
+    if (isDown(game, vk::letter('S'))) requestTurn(game, TurnDown);
     if (isDown(game, vk::letter('P'))) {
         pauseGame(game);
         return false;

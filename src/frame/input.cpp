@@ -1,7 +1,7 @@
 // The cursor in window coordinates and the cube's lean toward it.
 #include "frame/input.h"
 
-#include "frame/game.h"
+#include "platform/window.h"
 
 namespace pelmora {
 
@@ -12,17 +12,17 @@ constexpr double DeadZone = 5.0;   // pixels either side of the centre
 
 }  // namespace
 
-void readCursor(Game& game) {
-    const Point client = game.system.screenToClient(game.system.cursorPosition());
-    game.input.cursorX = client.x;
-    game.input.cursorY = client.y;
+void readCursor(InputState& input, System& system) {
+    const Point client = system.screenToClient(system.cursorPosition());
+    input.cursorX = client.x;
+    input.cursorY = client.y;
 }
 
-double tiltFromCursor(Game& game, int axis) {
-    readCursor(game);
+double tiltFromCursor(InputState& input, System& system, const AppWindow& window, int axis) {
+    readCursor(input, system);
     const bool vertical = axis == 0;
-    const double position = vertical ? game.input.cursorY : game.input.cursorX;
-    const uint32_t size = vertical ? game.window.height : game.window.width;
+    const double position = vertical ? input.cursorY : input.cursorX;
+    const uint32_t size = vertical ? window.height : window.width;
     const double half = size / 2;
     const double limit = half - DeadZone;
     if (position <= limit) return (limit - position) / limit * MaxTilt;
@@ -30,10 +30,10 @@ double tiltFromCursor(Game& game, int axis) {
     return -(limit - (size - position)) / limit * MaxTilt;
 }
 
-void updateCursorTilt(Game& game) {
-    game.input.tiltX = tiltFromCursor(game, 0);
-    game.input.tiltY = tiltFromCursor(game, 1);
-    game.input.tiltZ = 0.0;
+void updateCursorTilt(InputState& input, System& system, const AppWindow& window) {
+    input.tiltX = tiltFromCursor(input, system, window, 0);
+    input.tiltY = tiltFromCursor(input, system, window, 1);
+    input.tiltZ = 0.0;
 }
 
 }  // namespace pelmora

@@ -8,6 +8,7 @@
 
 namespace pelmora {
 
+struct AppWindow;
 struct Game;
 
 struct EdgeDwell {
@@ -35,8 +36,11 @@ constexpr int32_t MessageLeftToSystem = 1;
 // Handles one message; gives the message result (0 when handled).
 int32_t windowProcedure(Game& game, const Message& message);
 void runFrameInput(Game& game);
-void readCursor(Game& game);
-double tiltFromCursor(Game& game, int axis);  // 0 vertical, 1 horizontal
-void updateCursorTilt(Game& game);
+// The cursor in client coordinates, into cursorX and cursorY.
+void readCursor(InputState& input, System& system);
+// Reads the cursor, then gives the tilt toward it for axis 0 (vertical) or
+// 1 (horizontal) of a window of this size.
+double tiltFromCursor(InputState& input, System& system, const AppWindow& window, int axis);
+void updateCursorTilt(InputState& input, System& system, const AppWindow& window);
 
 }  // namespace pelmora

@@ -27,9 +27,10 @@ bool handleEscape(Game& game) {
 void drawFrame(Game& game) {
     game.renderer.clearFrame();
     if (game.mode == ModePlaying) {
-        drawGameScene(game);
+        TurnContext turn = turnContext(game);
+        drawGameScene(game.renderer, turn, sceneView(game), game.cloud);
     } else {
-        drawMenuScreen(game);
+        drawMenuScreen(game.renderer, menuView(game));
     }
     game.system.swapBuffers();
 }
@@ -45,7 +46,7 @@ void runGameClock(Game& game) {
     }
     if (clock.countdownTens == 0 && clock.countdownUnits < WarningBelow && !clock.warned) {
         clock.warned = true;
-        playTick(game);
+        playTick(game.cues);
     }
 }
 
@@ -57,7 +58,8 @@ int32_t runMainLoop(Game& game) {
     game.gate.lastAction = 0;
     // Escape in the menu and the quit item end the program normally, like a close.
     game.exitCode = 0;
-    if (!createGameWindow(game)) return 0;
+    WindowContext window = windowContext(game);
+    if (!createGameWindow(window)) return 0;
     while (game.window.running) {
         Message message;
         if (game.system.peekMessage(message)) {
@@ -70,7 +72,7 @@ int32_t runMainLoop(Game& game) {
         }
         if (!runFrame(game)) break;
     }
-    destroyGameWindow(game);
+    destroyGameWindow(window);
     return game.exitCode;
 }
 

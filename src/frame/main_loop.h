@@ -12,6 +12,9 @@ int32_t runMainLoop(Game& game);
 // Gives false when the loop is to end (Escape in the menu).
 bool runFrame(Game& game);
 
+// Seeds the generator from the calendar, deals all six faces, then resets
+// the game clock and the score.
+void dealNewGame(Game& game);
 void startNewGame(Game& game);
 void pauseGame(Game& game);
 void resumeGame(Game& game);

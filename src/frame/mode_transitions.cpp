@@ -13,10 +13,17 @@ namespace {
 void enterMenu(Game& game, MenuPage page) {
     game.menuPage = page;
     game.mode = ModeMenu;
-    applyProjection(game);
+    applyProjection(game.renderer, game.window, game.mode);
 }
 
 }  // namespace
+
+void dealNewGame(Game& game) {
+    game.random.seed(static_cast<uint32_t>(game.system.calendarSeconds()));
+    dealBoard(game.board, game.random);
+    resetGameClock(game.clock);
+    resetScore(game.score);
+}
 
 void startNewGame(Game& game) {
     // A paused game may still hold selected cards, and the deal destroys every card.
@@ -29,9 +36,9 @@ void startNewGame(Game& game) {
     // The edge dwell reads the last known position; without a fresh reading a
     // cursor that was left at an edge (or never read) would turn the new cube
     // by itself when the system reports no move for the jump.
-    readCursor(game);
-    applyProjection(game);
-    playNewGame(game);
+    readCursor(game.input, game.system);
+    applyProjection(game.renderer, game.window, game.mode);
+    playNewGame(game.cues);
 }
 
 void pauseGame(Game& game) {
@@ -42,7 +49,7 @@ void pauseGame(Game& game) {
 void resumeGame(Game& game) {
     game.gate.lastAction = game.system.tickCount();
     game.mode = ModePlaying;
-    applyProjection(game);
+    applyProjection(game.renderer, game.window, game.mode);
 }
 
 void abandonGame(Game& game) {

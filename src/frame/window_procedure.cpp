@@ -28,9 +28,9 @@ void settleFinishedTurn(Game& game) {
     if (game.turn.turnFinished) {
         game.turn.turnFinished = false;
         clearParticles(game.cloud);
-        commitTurn(game);
+        commitTurn(game.turn, game.board);
     }
-    updateCursorTilt(game);
+    updateCursorTilt(game.input, game.system, game.window);
 }
 
 // While a turn runs the cursor stays where it was; putting it back raises one
@@ -59,20 +59,21 @@ void onLeftButtonUp(Game& game) {
     const Face* front = game.board.face(0);
     if (front == nullptr) return;
     const Place place = pickPlace(*front, game.input.cursorX, game.input.cursorY);
-    toggleSelection(game, front->cardAt(place));
+    toggleSelection(game.selection, front->cardAt(place), game.cues);
 }
 
 void onRightButtonUp(Game& game) {
-    if (!dropSelection(game)) {
+    PlayState play = playState(game);
+    if (!dropSelection(play)) {
         clearSelection(game.selection);
-        playNoDrop(game);
+        playNoDrop(game.cues);
         return;
     }
     refillCountdown(game.clock);
     if (game.board.cardCount() == 0) {
         endGameOnClearedBoard(game);
     } else {
-        playDrop(game);
+        playDrop(game.cues);
     }
 }
 
@@ -109,7 +110,7 @@ int32_t windowProcedure(Game& game, const Message& message) {
         setKey(game, message.key, message.kind == MessageKind::KeyDown);
         return Handled;
     case MessageKind::Size:
-        applyProjection(game);
+        applyProjection(game.renderer, game.window, game.mode);
         return Handled;
     case MessageKind::MouseMove:
     case MessageKind::LeftButtonUp:

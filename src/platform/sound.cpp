@@ -1,22 +1,20 @@
 #include "platform/sound.h"
 
-#include "frame/game.h"
+#include "platform/system.h"
 
 namespace pelmora {
 
-namespace {
-void playCue(Game& game, const char* path) {
-    game.soundPath = path;
-    game.system.playSound(game.soundPath);
+void CuePlayer::play(const char* path) {
+    soundPath_ = path;
+    system_.playSound(soundPath_);
 }
-}  // namespace
 
-void playDrop(Game& game) { playCue(game, "sounds\\drop.wav"); }
-void playFlip(Game& game) { playCue(game, "sounds\\flip.wav"); }
-void playNewGame(Game& game) { playCue(game, "sounds\\newgame.wav"); }
-void playNoDrop(Game& game) { playCue(game, "sounds\\nodrop.wav"); }
-void playSelect(Game& game) { playCue(game, "sounds\\select.wav"); }
-void playTick(Game& game) { playCue(game, "sounds\\tick.wav"); }
-void playUnselectable(Game& game) { playCue(game, "sounds\\unselectable.wav"); }
+void playDrop(CuePlayer& cues) { cues.play("sounds\\drop.wav"); }
+void playFlip(CuePlayer& cues) { cues.play("sounds\\flip.wav"); }
+void playNewGame(CuePlayer& cues) { cues.play("sounds\\newgame.wav"); }
+void playNoDrop(CuePlayer& cues) { cues.play("sounds\\nodrop.wav"); }
+void playSelect(CuePlayer& cues) { cues.play("sounds\\select.wav"); }
+void playTick(CuePlayer& cues) { cues.play("sounds\\tick.wav"); }
+void playUnselectable(CuePlayer& cues) { cues.play("sounds\\unselectable.wav"); }
 
 }  // namespace pelmora

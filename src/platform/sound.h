@@ -1,16 +1,32 @@
 // The seven sound cues.
 #pragma once
 
+#include <string>
+
 namespace pelmora {
 
-struct Game;
+class System;
 
-void playDrop(Game& game);
-void playFlip(Game& game);
-void playNewGame(Game& game);
-void playNoDrop(Game& game);
-void playSelect(Game& game);
-void playTick(Game& game);
-void playUnselectable(Game& game);
+// Plays the cues through the system's sound, one at a time.
+class CuePlayer {
+public:
+    explicit CuePlayer(System& system) : system_(system) {}
+
+    // The path of the cue played last; empty before the first.
+    const std::string& soundPath() const { return soundPath_; }
+    void play(const char* path);
+
+private:
+    System& system_;
+    std::string soundPath_;
+};
+
+void playDrop(CuePlayer& cues);
+void playFlip(CuePlayer& cues);
+void playNewGame(CuePlayer& cues);
+void playNoDrop(CuePlayer& cues);
+void playSelect(CuePlayer& cues);
+void playTick(CuePlayer& cues);
+void playUnselectable(CuePlayer& cues);
 
 }  // namespace pelmora

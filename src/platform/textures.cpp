@@ -1,25 +1,25 @@
 #include "platform/textures.h"
 
-#include "frame/game.h"
+#include "platform/system.h"
+#include "view/renderer.h"
 
 namespace pelmora {
 
 namespace {
 
 constexpr size_t ExtensionLength = 4;  // ".bmp"
-constexpr const char* CardAtlasName = "CardTextureMap";
 
 struct StartupImage {
-    const char* path;
+    const char* name;
     bool keepPixels;
 };
 
 // Loaded in this order; only the card atlas stays in memory for the dust.
 constexpr StartupImage StartupImages[] = {
-    {"textures\\Menu.bmp", false},
-    {"textures\\SubMenuPlots.bmp", false},
-    {"textures\\CubeSurface.bmp", false},
-    {"textures\\CardTextureMap.bmp", true},
+    {TextureMenu, false},
+    {TextureSubMenuPlots, false},
+    {TextureCubeSurface, false},
+    {TextureCardTextureMap, true},
 };
 
 // The upload reads width * height packed pixels; a bitmap that holds fewer
@@ -56,23 +56,22 @@ std::string textureNameFor(const std::string& path) {
     return name;
 }
 
-bool loadTextures(Game& game) {
+bool loadTextures(TextureLoader& loader) {
     for (const StartupImage& image : StartupImages) {
-        if (!loadTexture(game, image.path, image.keepPixels)) return false;
+        const std::string path = std::string("textures\\") + image.name + ".bmp";
+        if (!loadTexture(loader, path, image.keepPixels)) return false;
     }
-    // Looked up only now: appending to the list may have moved the copies.
-    game.cloud.cardImage = findImageCopy(game.textures, CardAtlasName);
     return true;
 }
 
-bool loadTexture(Game& game, const std::string& path, bool keepPixels) {
-    const Image image = game.system.loadBitmap(path);
+bool loadTexture(TextureLoader& loader, const std::string& path, bool keepPixels) {
+    const Image image = loader.system.loadBitmap(path);
     if (!isWhole(image)) return false;
     const std::string name = textureNameFor(path);
-    const uint32_t id = game.renderer.createTexture(image);
+    const uint32_t id = loader.renderer.createTexture(image);
     if (id == 0) return false;
-    game.textures.entries.push_back({name, id});
-    if (keepPixels) game.textures.images.push_back(copyOf(image, name));
+    loader.textures.entries.push_back({name, id});
+    if (keepPixels) loader.textures.images.push_back(copyOf(image, name));
     return true;
 }
 

@@ -5,15 +5,35 @@
 #include <string>
 #include <vector>
 
-#include "play/drop.h"
-
 namespace pelmora {
 
-struct Game;
+class Renderer;
+class System;
+
+// The names the four start-up images are registered and bound under; each
+// is loaded from "textures\<name>.bmp".
+constexpr const char* TextureMenu = "Menu";
+constexpr const char* TextureSubMenuPlots = "SubMenuPlots";
+constexpr const char* TextureCubeSurface = "CubeSurface";
+constexpr const char* TextureCardTextureMap = "CardTextureMap";
 
 struct TextureEntry {
     std::string name;
     uint32_t textureId = 0;
+};
+
+// The pixels of an image kept in memory after loading: rows from the bottom
+// of the picture upward.
+struct ImageCopy {
+    struct Pixel {
+        uint8_t blue = 0;
+        uint8_t green = 0;
+        uint8_t red = 0;
+    };
+    std::vector<Pixel> pixels;
+    int32_t width = 0;
+    int32_t height = 0;
+    std::string name;
 };
 
 struct TextureRegistry {
@@ -21,10 +41,17 @@ struct TextureRegistry {
     std::vector<ImageCopy> images;
 };
 
+// Where the images come from and what they turn into.
+struct TextureLoader {
+    System& system;
+    Renderer& renderer;
+    TextureRegistry& textures;
+};
+
 // "textures\Menu.bmp" gives "Menu".
 std::string textureNameFor(const std::string& path);
-bool loadTextures(Game& game);
-bool loadTexture(Game& game, const std::string& path, bool keepPixels);
+bool loadTextures(TextureLoader& loader);
+bool loadTexture(TextureLoader& loader, const std::string& path, bool keepPixels);
 uint32_t findTextureId(const TextureRegistry& registry, const std::string& name);
 const ImageCopy* findImageCopy(const TextureRegistry& registry, const std::string& name);
 

@@ -4,9 +4,16 @@
 #include <cstdint>
 #include <string>
 
+#include "frame/clock.h"
+
 namespace pelmora {
 
-struct Game;
+class Renderer;
+class System;
+struct ImageCopy;
+struct TextureRegistry;
+
+constexpr const char* WindowClassName = "_w_Qemmet_j_";
 
 struct AppWindow {
     bool centred = true;
@@ -17,7 +24,7 @@ struct AppWindow {
     uint32_t width = 1024;
     uint8_t colourBits = 24;
     std::string title = "Pelmora";
-    std::string className = "_w_Qemmet_j_";
+    std::string className = WindowClassName;
     // What has been created so far, so teardown undoes exactly that.
     bool classRegistered = false;
     bool window = false;
@@ -28,9 +35,19 @@ struct AppWindow {
     bool displayModeChanged = false;
 };
 
-bool createGameWindow(Game& game);
-void destroyGameWindow(Game& game);
-bool initGlState(Game& game);
-void applyProjection(Game& game);
+// What opening and closing the window reads and changes.
+struct WindowContext {
+    System& system;
+    Renderer& renderer;
+    AppWindow& window;
+    TextureRegistry& textures;
+    const ImageCopy*& cardImage;  // handed the card atlas once it is loaded
+    const GameMode& mode;         // the projection set at creation follows it
+};
+
+bool createGameWindow(WindowContext& context);
+void destroyGameWindow(WindowContext& context);
+bool initGlState(WindowContext& context);
+void applyProjection(Renderer& renderer, const AppWindow& window, GameMode mode);
 
 }  // namespace pelmora

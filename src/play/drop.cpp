@@ -3,9 +3,14 @@
 #include <algorithm>
 #include <array>
 
-#include "frame/game.h"
+#include "board/board.h"
+#include "platform/random.h"
+#include "platform/textures.h"
+#include "play/hand.h"
 #include "play/score.h"
+#include "play/selection.h"
 #include "view/atlas.h"
+#include "view/geometry.h"
 
 namespace pelmora {
 
@@ -28,20 +33,21 @@ bool isWholeHand(HandRank rank) {
 // while the card still exists, then the entry, then the card itself. The
 // highlight goes too, so a card its face would not give up cannot stay
 // marked selected without being in the selection.
-void takeOff(Game& game, size_t entry) {
-    Card* card = game.selection.cards[entry];
-    spawnCardParticles(game, *card);
+void takeOff(PlayState& play, size_t entry) {
+    auto& cards = play.selection.cards;
+    Card* card = cards[entry];
+    spawnCardParticles(play.cloud, play.random, *card);
     card->selected = false;
-    game.selection.cards.erase(game.selection.cards.begin() + static_cast<std::ptrdiff_t>(entry));
-    if (Face* face = game.board.face(card->face)) face->removeCard(card);
+    cards.erase(cards.begin() + static_cast<std::ptrdiff_t>(entry));
+    if (Face* face = play.board.face(card->face)) face->removeCard(card);
 }
 
 template <typename Match>
-void takeOffOldest(Game& game, Match matches) {
-    const auto& cards = game.selection.cards;
+void takeOffOldest(PlayState& play, Match matches) {
+    const auto& cards = play.selection.cards;
     const auto it = std::find_if(cards.begin(), cards.end(),
                                  [&](const Card* c) { return matches(*c); });
-    if (it != cards.end()) takeOff(game, static_cast<size_t>(it - cards.begin()));
+    if (it != cards.end()) takeOff(play, static_cast<size_t>(it - cards.begin()));
 }
 
 // A kept image is usable when it holds every pixel its size promises.
@@ -63,49 +69,47 @@ const ImageCopy::Pixel& pixelAt(const ImageCopy& image, uint32_t column, uint32_
 
 }  // namespace
 
-bool dropSelection(Game& game) {
-    if (selectionCount(game.selection) != MaxSelected) return false;
-    collectHand(game.hand, game.selection);
-    const HandRank rank = evaluateHand(game.hand);
+bool dropSelection(PlayState& play) {
+    if (selectionCount(play.selection) != MaxSelected) return false;
+    collectHand(play.hand, play.selection);
+    const HandRank rank = evaluateHand(play.hand);
     if (rank == NoHand) return false;
-    addToScore(game.score, rank);
-    removeDroppedCards(game, isWholeHand(rank));
+    addToScore(play.score, rank);
+    removeDroppedCards(play, isWholeHand(rank));
     return true;
 }
 
-void removeDroppedCards(Game& game, bool wholeHand) {
+void removeDroppedCards(PlayState& play, bool wholeHand) {
     if (wholeHand) {
-        while (!game.selection.cards.empty()) takeOff(game, game.selection.cards.size() - 1);
+        while (!play.selection.cards.empty()) takeOff(play, play.selection.cards.size() - 1);
         return;
     }
     // Read what the evaluation left before the first card leaves.
-    const Hand hand = game.hand;
+    const Hand hand = play.hand;
     if (hand.pairRanks.size() == 2 || hand.pairRanks.size() == 4) {
         for (uint8_t rank : hand.pairRanks) {
-            takeOffOldest(game, [rank](const Card& c) { return cardRank(c.value) == rank; });
+            takeOffOldest(play, [rank](const Card& c) { return cardRank(c.value) == rank; });
         }
         return;
     }
     for (size_t k = 0; k < hand.values.size() && k < hand.inCombination.size(); ++k) {
         if (!hand.inCombination[k]) continue;
         const uint32_t value = hand.values[k];
-        takeOffOldest(game, [value](const Card& c) { return c.value == value; });
+        takeOffOldest(play, [value](const Card& c) { return c.value == value; });
     }
 }
 
-void spawnCardParticles(Game& game, const Card& card) {
+void spawnCardParticles(ParticleCloud& cloud, Random& random, const Card& card) {
     // Cards picked before a turn leave their own face unseen.
     if (card.face != 0) return;
-    const ImageCopy* image = game.cloud.cardImage;
+    const ImageCopy* image = cloud.cardImage;
     if (!usable(image)) return;
     const TexCoord corner = cardTexCoord(card);
     const auto c0 = static_cast<uint32_t>(corner.u * static_cast<uint32_t>(image->width));
     const auto r0 = static_cast<uint32_t>(corner.v * static_cast<uint32_t>(image->height));
     // The grid covers the top of the card's tile where it lay.
-    const double x0 = (card.place.x - 1.0) * 0.75 - 5.25;
-    const double y0 = 3.0 - (card.place.y - 1.0);
-    const double z = card.level * 0.4 + 10.0;
-    auto& particles = game.cloud.particles;
+    const TileBox tile = tileBox(card.place, card.level);
+    auto& particles = cloud.particles;
     particles.reserve(particles.size() + DustColumns * DustRows);
     for (int c = 0; c < DustColumns; ++c) {
         for (int r = 0; r < DustRows; ++r) {
@@ -115,10 +119,10 @@ void spawnCardParticles(Game& game, const Card& card) {
             p.red = pixel.red;
             p.green = pixel.green;
             p.blue = pixel.blue;
-            p.x = x0 + DustStep * c;
-            p.y = y0 + DustStep * r;
-            p.z = z;
-            p.life = static_cast<int32_t>(game.random.next() % MaxLife + 1);
+            p.x = tile.x0 + DustStep * c;
+            p.y = tile.y0 + DustStep * r;
+            p.z = tile.z;
+            p.life = static_cast<int32_t>(random.next() % MaxLife + 1);
             particles.push_back(p);
         }
     }

@@ -2,27 +2,18 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 #include <vector>
+
+#include "frame/clock.h"
 
 namespace pelmora {
 
+class Random;
+struct Board;
 struct Card;
-struct Game;
-
-// The pixels of the card atlas kept in memory after loading: rows from the
-// bottom of the picture upward.
-struct ImageCopy {
-    struct Pixel {
-        uint8_t blue = 0;
-        uint8_t green = 0;
-        uint8_t red = 0;
-    };
-    std::vector<Pixel> pixels;
-    int32_t width = 0;
-    int32_t height = 0;
-    std::string name;
-};
+struct Hand;
+struct ImageCopy;
+struct Selection;
 
 struct Particle {
     uint8_t blue = 0;
@@ -39,9 +30,20 @@ struct ParticleCloud {
     const ImageCopy* cardImage = nullptr;  // not owned
 };
 
-bool dropSelection(Game& game);
-void removeDroppedCards(Game& game, bool wholeHand);
-void spawnCardParticles(Game& game, const Card& card);
+// Everything a drop reads and changes: the cards and the picks, the hand
+// they form, the score, the dust, and the generator that gives it its life.
+struct PlayState {
+    Board& board;
+    Selection& selection;
+    Hand& hand;
+    ScoreDigits& score;
+    ParticleCloud& cloud;
+    Random& random;
+};
+
+bool dropSelection(PlayState& play);
+void removeDroppedCards(PlayState& play, bool wholeHand);
+void spawnCardParticles(ParticleCloud& cloud, Random& random, const Card& card);
 void clearParticles(ParticleCloud& cloud);
 // One frame of ageing after the particles were drawn: each loses a unit of
 // life, and those already at 0 are removed.

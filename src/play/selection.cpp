@@ -1,6 +1,6 @@
 #include "play/selection.h"
 
-#include "frame/game.h"
+#include "board/board.h"
 #include "platform/sound.h"
 
 namespace pelmora {
@@ -14,19 +14,19 @@ bool sameCard(const Card& a, const Card& b) {
 
 }  // namespace
 
-void toggleSelection(Game& game, Card* card) {
+void toggleSelection(Selection& selection, Card* card, CuePlayer& cues) {
     if (card == nullptr) return;
     if (!card->free) {
-        playUnselectable(game);
+        playUnselectable(cues);
         return;
     }
     card->selected = !card->selected;
     if (card->selected) {
-        selectCard(game.selection, card);
+        selectCard(selection, card);
     } else {
-        unselectCard(game.selection, card);
+        unselectCard(selection, card);
     }
-    playSelect(game);
+    playSelect(cues);
 }
 
 void selectCard(Selection& selection, Card* card) {

@@ -7,7 +7,7 @@
 namespace pelmora {
 
 struct Card;
-struct Game;
+class CuePlayer;
 
 constexpr uint32_t MaxSelected = 5;
 
@@ -15,7 +15,9 @@ struct Selection {
     std::vector<Card*> cards;  // not owned; oldest first
 };
 
-void toggleSelection(Game& game, Card* card);  // the left-click rule, with its cue
+// The left-click rule: a free card flips in or out with the select cue, a
+// locked one only sounds the unselectable cue.
+void toggleSelection(Selection& selection, Card* card, CuePlayer& cues);
 void selectCard(Selection& selection, Card* card);
 void unselectCard(Selection& selection, const Card* card);
 void clearSelection(Selection& selection);

@@ -4,11 +4,36 @@
 
 #include <cstdint>
 
+#include "frame/clock.h"
 #include "platform/system.h"
 
 namespace pelmora {
 
-struct Game;
+struct Board;
+struct CubeTurn;
+struct InputState;
+struct ParticleCloud;
+struct Selection;
+struct TextureRegistry;
+
+// What one frame of the game scene shows.
+struct SceneView {
+    const TextureRegistry& textures;
+    const Board& board;
+    const GameClock& clock;
+    const ScoreDigits& score;
+    const Selection& selection;
+    const ParticleCloud& cloud;
+    const InputState& input;  // the cube's tilt
+    const CubeTurn& turn;     // the face it brings forward is drawn too
+};
+
+// What one frame of the menu shows.
+struct MenuView {
+    const TextureRegistry& textures;
+    const ScoreDigits& topScore;
+    MenuPage page;
+};
 
 class Renderer {
 public:
@@ -21,13 +46,13 @@ public:
     virtual void buildDisplayLists(uint32_t width, uint32_t height) = 0;
     virtual void deleteDisplayLists() = 0;
     // Perspective while playing, window pixels in the menu.
-    virtual void applyProjection(bool perspective, uint32_t width, uint32_t height) = 0;
+    virtual void setProjection(bool perspective, uint32_t width, uint32_t height) = 0;
     // Clears colour and depth and loads the identity model-view matrix.
     virtual void clearFrame() = 0;
-    virtual void drawMenuScreen(const Game& game) = 0;
+    virtual void drawMenu(const MenuView& menu) = 0;
     // Draws the scene as it stands; turn stepping and particle ageing are
     // done around it by the game.
-    virtual void drawGameScene(const Game& game) = 0;
+    virtual void drawScene(const SceneView& scene) = 0;
 };
 
 }  // namespace pelmora

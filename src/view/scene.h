@@ -1,12 +1,15 @@
 // One frame of the game scene or the menu screen.
 #pragma once
 
+#include "view/renderer.h"
+
 namespace pelmora {
 
-struct Game;
+struct TurnContext;
 
 // Steps the turn animation, draws the scene, then ages the dust.
-bool drawGameScene(Game& game);
-bool drawMenuScreen(Game& game);
+bool drawGameScene(Renderer& renderer, TurnContext& turn, const SceneView& scene,
+                   ParticleCloud& cloud);
+bool drawMenuScreen(Renderer& renderer, const MenuView& menu);
 
 }  // namespace pelmora

@@ -3,8 +3,12 @@
 #include <array>
 #include <utility>
 
-#include "frame/game.h"
+#include "board/board.h"
+#include "frame/clock.h"
+#include "frame/input.h"
 #include "platform/sound.h"
+#include "platform/system.h"
+#include "play/drop.h"
 
 namespace pelmora {
 
@@ -68,79 +72,79 @@ uint32_t leadingIndex(const CubeTurn& t) {
     return t.indexZ;
 }
 
-void startSettling(Game& game) {
-    CubeTurn& t = game.turn;
+void startSettling(TurnContext& c) {
+    CubeTurn& t = c.turn;
     t.turnPhase = 1;
-    const double s = tiltFromCursor(game, ruleFor(t.turnDirection).settleAxis);
+    const double s = tiltFromCursor(c.input, c.system, c.window, ruleFor(t.turnDirection).settleAxis);
     stopTracks(t);
     t.trackLength = SettlingFrames;
     fillLinear(t.trackZ, SettlingFrames, 0.0, s);
     t.activeZ = true;
 }
 
-void stepTurning(Game& game) {
-    CubeTurn& t = game.turn;
-    InputState& in = game.input;
-    game.system.setCursorShape(CursorShape::Wait);
+void stepTurning(TurnContext& c) {
+    CubeTurn& t = c.turn;
+    InputState& in = c.input;
+    c.system.setCursorShape(CursorShape::Wait);
     if (t.activeX) playTrack(t.trackX, t.indexX, in.tiltX);
     if (t.activeY) playTrack(t.trackY, t.indexY, in.tiltY);
     if (t.activeZ) playTrack(t.trackZ, t.indexZ, in.tiltZ);
-    if (leadingIndex(t) >= t.trackLength) startSettling(game);
+    if (leadingIndex(t) >= t.trackLength) startSettling(c);
 }
 
-void stepSettling(Game& game) {
-    CubeTurn& t = game.turn;
+void stepSettling(TurnContext& c) {
+    CubeTurn& t = c.turn;
     double v = 0.0;
     playTrack(t.trackZ, t.indexZ, v);
-    game.input.tiltZ = ruleFor(t.turnDirection).settleSign * v;
+    c.input.tiltZ = ruleFor(t.turnDirection).settleSign * v;
     if (t.indexZ < t.trackLength) return;
     t.turnRunning = false;
     t.turnFinished = true;
-    game.system.setCursorShape(CursorShape::Arrow);
+    c.system.setCursorShape(CursorShape::Arrow);
     // Resting at an edge turns the cube again only after a fresh dwell.
-    game.input.edgeDwell.armed = false;
-    game.input.edgeDwell.since = 0;
+    c.input.edgeDwell.armed = false;
+    c.input.edgeDwell.since = 0;
 }
 
 }  // namespace
 
-void startTurn(Game& game, uint8_t direction) {
-    CubeTurn& t = game.turn;
+void startTurn(TurnContext& c, uint8_t direction) {
+    CubeTurn& t = c.turn;
     if (t.turnRunning || direction > TurnLeft) return;
-    playFlip(game);
+    playFlip(c.cues);
     if (t.turnFinished) {
         t.turnFinished = false;
-        commitTurn(game);
-        clearParticles(game.cloud);
-        updateCursorTilt(game);
+        commitTurn(t, c.board);
+        clearParticles(c.cloud);
+        updateCursorTilt(c.input, c.system, c.window);
     }
     const DirectionRule& rule = ruleFor(direction);
     t.turnPhase = 0;
     t.turnRunning = true;
     t.targetFace = rule.targetFace;
     t.turnDirection = direction;
-    fillTurningTracks(t, game.input, rule);
-    game.gate.lastAction = game.system.tickCount();
+    fillTurningTracks(t, c.input, rule);
+    c.gate.lastAction = c.system.tickCount();
 }
 
-void stepTurnAnimation(Game& game) {
-    if (!game.turn.turnRunning) return;
-    if (game.turn.turnPhase == 0)
-        stepTurning(game);
+void stepTurnAnimation(TurnContext& c) {
+    if (!c.turn.turnRunning) return;
+    if (c.turn.turnPhase == 0)
+        stepTurning(c);
     else
-        stepSettling(game);
+        stepSettling(c);
 }
 
-void commitTurn(Game& game) {
-    const DirectionRule& rule = ruleFor(game.turn.turnDirection);
-    auto& faces = game.board.faces;
+void commitTurn(const CubeTurn& turn, Board& board) {
+    const DirectionRule& rule = ruleFor(turn.turnDirection);
+    auto& faces = board.faces;
     const auto& c = rule.cycle;
     std::unique_ptr<Face> first = std::move(faces[c[0]]);
     faces[c[0]] = std::move(faces[c[1]]);
     faces[c[1]] = std::move(faces[c[2]]);
     faces[c[2]] = std::move(faces[c[3]]);
     faces[c[3]] = std::move(first);
-    for (uint8_t i : rule.renumberOrder) game.board.renumberFace(i, i);
+    for (uint8_t i : rule.renumberOrder) board.renumberFace(i, i);
 }
 
 void fillLinear(std::vector<double>& list, uint32_t n, double a, double b) {

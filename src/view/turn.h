@@ -7,7 +7,13 @@
 
 namespace pelmora {
 
-struct Game;
+class CuePlayer;
+class System;
+struct ActionGate;
+struct AppWindow;
+struct Board;
+struct InputState;
+struct ParticleCloud;
 
 enum TurnDirection : uint8_t { TurnUp = 0, TurnDown = 1, TurnRight = 2, TurnLeft = 3 };
 
@@ -29,9 +35,22 @@ struct CubeTurn {
     uint32_t trackLength = 0;
 };
 
-void startTurn(Game& game, uint8_t direction);
-void stepTurnAnimation(Game& game);
-void commitTurn(Game& game);
+// What a turn reads and changes besides its own record.
+struct TurnContext {
+    CubeTurn& turn;
+    InputState& input;        // the angles it drives, the edge dwell it disarms
+    Board& board;             // the faces it renames
+    ParticleCloud& cloud;     // the dust a new turn clears
+    ActionGate& gate;         // the key delay starts again with a turn
+    CuePlayer& cues;
+    System& system;           // tick count, cursor position and shape
+    const AppWindow& window;  // the size the cursor tilt is measured in
+};
+
+void startTurn(TurnContext& context, uint8_t direction);
+void stepTurnAnimation(TurnContext& context);
+// Renames the faces after a finished turn: the face in front becomes index 0.
+void commitTurn(const CubeTurn& turn, Board& board);
 void fillLinear(std::vector<double>& list, uint32_t n, double a, double b);
 
 }  // namespace pelmora

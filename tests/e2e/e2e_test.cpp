@@ -16,7 +16,6 @@
 #include "e2e/e2e_harness.h"
 #include "frame/clock.h"
 #include "platform/random.h"
-#include "play/hand.h"
 #include "view/atlas.h"
 #include "view/picking.h"
 
@@ -161,7 +160,9 @@ bool pixelFor(const Face& face, Place place, int& x, int& y) {
     return pickPlace(face, x, y) == place;
 }
 
-// Five free cards of the front face making exactly one pair, pair first.
+// Five free cards of the front face making exactly one pair, pair first: two
+// of one rank (different values, so different suits) and three of three
+// other ranks. A pair rules out a straight and a flush.
 std::vector<Pick> onePairHand(const Face& face) {
     std::vector<Pick> free;
     for (const Place& p : startingFreePlaces()) {
@@ -169,19 +170,16 @@ std::vector<Pick> onePairHand(const Face& face) {
         Pick pick{p, c->value, 0, 0};
         if (c->free && pixelFor(face, p, pick.x, pick.y)) free.push_back(pick);
     }
+    const auto rank = [&](size_t i) { return free[i].value % 13; };
     const size_t n = free.size();
     for (size_t a = 0; a < n; ++a)
         for (size_t b = a + 1; b < n; ++b) {
-            if (cardRank(free[a].value) != cardRank(free[b].value) || free[a].value == free[b].value) continue;
-            for (size_t c = 0; c < n; ++c)
-                for (size_t d = c + 1; d < n; ++d)
-                    for (size_t e = d + 1; e < n; ++e) {
-                        const size_t idx[5] = {a, b, c, d, e};
-                        Hand hand;
-                        for (size_t i : idx) insertSorted(hand, static_cast<uint8_t>(free[i].value));
-                        if (std::set<size_t>(idx, idx + 5).size() == 5 && evaluateHand(hand) == OnePair)
-                            return {free[a], free[b], free[c], free[d], free[e]};
-                    }
+            if (rank(a) != rank(b) || free[a].value == free[b].value) continue;
+            std::vector<Pick> hand = {free[a], free[b]};
+            std::set<uint32_t> ranks = {rank(a)};
+            for (size_t k = 0; k < n && hand.size() < 5; ++k)
+                if (ranks.insert(rank(k)).second) hand.push_back(free[k]);
+            if (hand.size() == 5) return hand;
         }
     return {};
 }

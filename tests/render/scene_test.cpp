@@ -62,6 +62,8 @@ protected:
     static inline GlRenderer renderer;
     FakeSystem system;
     Game game{system, renderer};
+    WindowContext context = windowContext(game);
+    TurnContext turn = turnContext(game);
 
     static void SetUpTestSuite() { failure = (window = std::make_unique<GlWindow>())->open(true); }
     static void TearDownTestSuite() {
@@ -71,14 +73,14 @@ protected:
     void SetUp() override {
         ASSERT_EQ(failure, "");
         system.bitmaps = paintedTextures();
-        ASSERT_TRUE(initGlState(game));
+        ASSERT_TRUE(initGlState(context));
         game.mode = ModePlaying;
-        applyProjection(game);
+        applyProjection(renderer, game.window, game.mode);
     }
     // One frame as the main loop draws it, left in the back buffer.
     void drawScene() {
         renderer.clearFrame();
-        drawGameScene(game);
+        drawGameScene(renderer, turn, sceneView(game), game.cloud);
     }
     // A w x h block of the back buffer from (x, y) in cursor coordinates.
     static std::vector<Rgb> pixels(int x, int y, int w = 1, int h = 1) {
@@ -129,7 +131,7 @@ TEST_F(Scene, PickingAgreesWithTheDrawnFace) {
         for (const auto& card : layer->cards) {
             const int* b = boxes[int(card->place.x * 2)][int(card->place.y * 2)];
             system.cursor = {(b[0] + b[1]) / 2, (b[2] + b[3]) / 2};
-            updateCursorTilt(game);
+            updateCursorTilt(game.input, system, game.window);
             drawScene();
             EXPECT_EQ(pixels(system.cursor.x, system.cursor.y)[0], colour(Picture, card->value))
                 << "place (" << card->place.x << ", " << card->place.y << ") level " << int(card->level);
@@ -144,7 +146,7 @@ TEST_F(Scene, ScoreBarSelectionAndDust) {
     top->selected = true;
     game.selection.cards.push_back(top);
     game.score = {5, 4, 3, 2, 1};  // 12345
-    spawnCardParticles(game, *placeCard(0, 12, makePlace(2, 1), 1));
+    spawnCardParticles(game.cloud, game.random, *placeCard(0, 12, makePlace(2, 1), 1));
     game.board.faces[0]->layers[0].cards.clear();
     auto dust = [] {
         const auto all = pixels(0, 0, 1024, 768);
@@ -171,8 +173,8 @@ TEST_F(Scene, EachTurnBringsItsFaceToTheFront) {
         game.turn = CubeTurn{};
         game.input.tiltX = game.input.tiltY = 0;
         placeCard(face, face, makePlace(2, 1), 1);
-        startTurn(game, uint8_t(direction));
-        for (int frame = 1; frame < 70; ++frame) stepTurnAnimation(game);
+        startTurn(turn, uint8_t(direction));
+        for (int frame = 1; frame < 70; ++frame) stepTurnAnimation(turn);
         drawScene();
         EXPECT_EQ(tileAt(makePlace(2, 1), 1), colour(Picture, face)) << face;
     }
@@ -189,12 +191,12 @@ TEST_F(Scene, LegacyContextDrawsEachMenuPageWithTheTopScore) {
     glGetIntegerv(GL_CONTEXT_PROFILE_MASK, &mask);  // stays 0 before GL 3.2
     EXPECT_EQ(mask & GL_CONTEXT_CORE_PROFILE_BIT, 0);
     game.mode = ModeMenu;
-    applyProjection(game);
+    applyProjection(renderer, game.window, game.mode);
     game.topScore.value = {4, 3, 2, 1};  // 1234
     for (uint32_t page = 0; page < 5; ++page) {
         game.menuPage = static_cast<MenuPage>(page);
         renderer.clearFrame();
-        drawMenuScreen(game);
+        drawMenuScreen(renderer, menuView(game));
         const Rgb panel = colour(Panel, page);
         EXPECT_EQ(pixels(512, 414)[0], panel) << page;
         EXPECT_EQ(pixels(322, 283)[0], panel) << page;        // just inside a corner

@@ -15,10 +15,10 @@ public:
     uint32_t createTexture(const Image&) override { return ++texturesMade; }
     void buildDisplayLists(uint32_t, uint32_t) override {}
     void deleteDisplayLists() override { ++listsDeleted; }
-    void applyProjection(bool inPerspective, uint32_t, uint32_t) override { perspective = inPerspective; }
+    void setProjection(bool inPerspective, uint32_t, uint32_t) override { perspective = inPerspective; }
     void clearFrame() override {}
-    void drawMenuScreen(const Game&) override {}
-    void drawGameScene(const Game&) override {}
+    void drawMenu(const MenuView&) override {}
+    void drawScene(const SceneView&) override {}
 };
 
 }  // namespace pelmora

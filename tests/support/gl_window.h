@@ -5,12 +5,13 @@
 #include <string>
 
 #include "platform/sdl/sdl_system.h"
+#include "platform/window.h"
 
 namespace pelmora {
 
 struct GlWindow {
     SdlSystem system;
-    static constexpr const char* ClassName = "_w_Qemmet_j_";
+    static constexpr const char* ClassName = WindowClassName;
 
     // Empty when the window is open and its context current, else what is missing.
     std::string open(bool fullscreen) {

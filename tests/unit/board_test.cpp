@@ -5,6 +5,7 @@
 #include <array>
 
 #include "play_rig.h"
+#include "unit/game_rig.h"
 
 namespace pelmora {
 namespace {
@@ -21,8 +22,8 @@ TEST(Layout, PlacesOfEveryLevel) {
 
 TEST(Layout, CardAtAnswersTheTopmostCardAtExactlyThatPlace) {
     PlayRig rig;
-    dealNewGame(rig.game);
-    Face& face = *rig.game.board.face(0);
+    rig.deal();
+    Face& face = *rig.board.face(0);
     const struct { double x, y; int level; } cases[] = {
         {5, 2, 2}, {7.5, 4.5, 5}, {7, 4, 4}, {4, 2, 1}, {6, 3, 3}, {14, 4.5, 1}, {1, 1, 0},
         {7, 4.5, 0}};
@@ -38,9 +39,9 @@ TEST(Layout, CardAtAnswersTheTopmostCardAtExactlyThatPlace) {
 }
 
 TEST(Deal, ANewGameDealsEveryFaceFromOnePermutationOfTheCalendarSeed) {
-    PlayRig rig;
+    GameRig rig;
     dealBoard(rig.game.board, rig.game.random);  // an earlier game: none of it may stay
-    rig.system.seconds = 1234567;
+    rig.sys.seconds = 1234567;
     rig.game.clock.started = true;
     rig.game.score = {5, 2};
     dealNewGame(rig.game);
@@ -102,8 +103,8 @@ TEST(CoverRule, RemovalsFreeTheCardsTheyOpenAndFreeCardsAloneClearAFace) {
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
         PlayRig rig;
-        dealNewGame(rig.game);
-        Face& face = *rig.game.board.face(1);
+        rig.deal();
+        Face& face = *rig.board.face(1);
         for (const Spot& s : c.removed) face.removeCard(at(face, s));
         for (const Spot& s : c.freed) EXPECT_TRUE(at(face, s)->free) << s.x << "," << s.y;
         for (const Spot& s : c.locked) EXPECT_FALSE(at(face, s)->free) << s.x << "," << s.y;
@@ -111,8 +112,8 @@ TEST(CoverRule, RemovalsFreeTheCardsTheyOpenAndFreeCardsAloneClearAFace) {
     }
     // Free cards alone clear a face.
     PlayRig rig;
-    dealNewGame(rig.game);
-    Face& face = *rig.game.board.face(1);
+    rig.deal();
+    Face& face = *rig.board.face(1);
     for (auto playable = playableCards(face); !playable.empty(); playable = playableCards(face))
         face.removeCard(playable.front());
     EXPECT_EQ(face.cardCount(), 0u);

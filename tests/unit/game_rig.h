@@ -15,6 +15,7 @@ struct GameRig {
     FakeSystem sys;
     FakeRenderer gfx;
     Game game{sys, gfx};
+    WindowContext window = windowContext(game);
 
     void send(MessageKind kind, uint32_t key = 0) { windowProcedure(game, {kind, key}); }
     // The four start-up pictures, each two pixels wide and one high.

@@ -15,7 +15,7 @@ struct Input : GameRig, ::testing::Test {
             front.layers.push_back({level, {}});
         for (uint32_t v : values)
             front.layers[0].add(std::make_unique<Card>(Card{false, true, 0, v, 1, {}}));
-        for (size_t i = 0; i < selected; ++i) toggleSelection(game, front.layers[0].cards[i].get());
+        for (size_t i = 0; i < selected; ++i) toggleSelection(game.selection, front.layers[0].cards[i].get(), game.cues);
         sys.cues.clear();
     }
 };
@@ -102,7 +102,7 @@ TEST(EdgeDwell, TurnsAfterMoreThan750msInTheFirstBandThatHolds) {
         GameRig rig;
         rig.game.mode = ModePlaying;
         rig.sys.cursor = {r.x, r.y};
-        readCursor(rig.game);
+        readCursor(rig.game.input, rig.sys);
         for (uint32_t firstWait : {0u, 1001u}) {  // the second waits out the key delay first
             for (uint32_t wait : {firstWait, 750u, 1u}) {
                 EXPECT_FALSE(rig.game.turn.turnRunning) << r.x << "," << r.y;
@@ -130,12 +130,13 @@ TEST_F(Input, AClickDuringOrJustAfterATurnNeverPicksAHiddenCard) {
     send(MessageKind::MouseMove);
     Card* oldTop = game.board.face(0)->cardAt({7.5, 4.5});
     Card* comingTop = game.board.face(4)->cardAt({7.5, 4.5});
-    startTurn(game, TurnUp);
+    TurnContext turn = turnContext(game);
+    startTurn(turn, TurnUp);
     sys.cues.clear();
     send(MessageKind::LeftButtonUp);
     EXPECT_EQ(selectionCount(game.selection), 0u);
     EXPECT_TRUE(sys.cues.empty());
-    while (game.turn.turnRunning) stepTurnAnimation(game);
+    while (game.turn.turnRunning) stepTurnAnimation(turn);
     send(MessageKind::LeftButtonUp);
     ASSERT_EQ(selectionCount(game.selection), 1u);
     EXPECT_EQ(selectedCardAt(game.selection, 0), comingTop);

@@ -28,7 +28,7 @@ TEST_F(MainLoop, AGameThroughAPauseWhileMinimisedToATimeoutWithABetterScore) {
     sys.screen = {1920, 1080};
     startNewGame(game);
     EXPECT_EQ(game.input.cursorY, 540);  // read at once: no stale position turns the cube
-    toggleSelection(game, game.board.face(0)->cardAt({7.5, 4.5}));
+    toggleSelection(game.selection, game.board.face(0)->cardAt({7.5, 4.5}), game.cues);
     const size_t cards = game.board.cardCount();
     framesAfterASecond(2);  // the first only stamps the clock
     windowProcedure(game, {MessageKind::Activate, 0, true});  // minimised: no frame, no clock

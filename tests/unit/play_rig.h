@@ -5,8 +5,11 @@
 #include <vector>
 
 #include "board/deal.h"
-#include "frame/game.h"
-#include "support/fake_renderer.h"
+#include "platform/random.h"
+#include "platform/sound.h"
+#include "play/drop.h"
+#include "play/hand.h"
+#include "play/selection.h"
 #include "support/fake_system.h"
 
 namespace pelmora {
@@ -31,10 +34,23 @@ inline std::vector<Card*> playableCards(const Face& face) {
     return out;
 }
 
+// The records of hand play, with a deal seeded from the fake calendar.
 struct PlayRig {
     FakeSystem system;
-    FakeRenderer renderer;
-    Game game{system, renderer};
+    CuePlayer cues{system};
+    Board board;
+    Selection selection;
+    Hand hand;
+    ScoreDigits score{0};
+    ParticleCloud cloud;
+    Random random;
+    PlayState play{board, selection, hand, score, cloud, random};
+
+    void deal() {
+        random.seed(static_cast<uint32_t>(system.seconds));
+        dealBoard(board, random);
+    }
+    void toggle(Card* card) { toggleSelection(selection, card, cues); }
 };
 
 }  // namespace pelmora

@@ -6,6 +6,7 @@
 #include <array>
 #include <cmath>
 
+#include "platform/textures.h"
 #include "play/drop.h"
 #include "play/hand.h"
 #include "play/score.h"
@@ -90,9 +91,9 @@ struct DropTest : ::testing::Test, PlayRig {
     Cards spare;  // playable front-face cards not used yet, next one last
 
     void SetUp() override {
-        dealNewGame(game);
-        game.cloud.cardImage = &BlankAtlas;
-        spare = playableCards(*game.board.face(0));
+        deal();
+        cloud.cardImage = &BlankAtlas;
+        spare = playableCards(*board.face(0));
     }
 
     // Clicks front-face cards given these values, in this order.
@@ -102,7 +103,7 @@ struct DropTest : ::testing::Test, PlayRig {
             picked.push_back(spare.back());
             spare.pop_back();
             picked.back()->value = value;
-            toggleSelection(game, picked.back());
+            toggle(picked.back());
         }
         return picked;
     }
@@ -114,15 +115,15 @@ struct DropTest : ::testing::Test, PlayRig {
         std::vector<std::pair<double, double>> corners;
         for (const Card* c : cards)
             corners.push_back({(c->place.x - 1) * 0.75 - 5.25, 4.0 - c->place.y});
-        EXPECT_EQ(dropSelection(game), dropping);
-        const auto& dust = game.cloud.particles;
+        EXPECT_EQ(dropSelection(play), dropping);
+        const auto& dust = cloud.particles;
         Places order;
         for (size_t start = 0; start < dust.size(); start += DustPerCard) {
             const auto at = std::find(corners.begin(), corners.end(),
                                       std::make_pair(dust[start].x, dust[start].y));
             order.push_back(size_t(at - corners.begin()));
         }
-        clearParticles(game.cloud);
+        clearParticles(cloud);
         return order;
     }
 };
@@ -132,23 +133,23 @@ struct DropTest : ::testing::Test, PlayRig {
 // picked before the cube turned it away completes the hand: it leaves unseen.
 TEST_F(DropTest, ClicksKeepThePickOrderAndCardsAwayFromTheFrontLeaveWithoutDust) {
     const Cards c = pick("A0 20 30 40 50 60");
-    toggleSelection(game, c[3]);
-    EXPECT_EQ(game.selection.cards, (Cards{c[1], c[2], c[4], c[5]}));
-    EXPECT_TRUE(selectedCardAt(game.selection, 3) == c[5] && !selectedCardAt(game.selection, 4));
-    toggleSelection(game, c[3]);
-    toggleSelection(game, game.board.face(0)->cardAt(makePlace(8, 4)));
-    toggleSelection(game, nullptr);
-    EXPECT_EQ(game.selection.cards, (Cards{c[1], c[2], c[4], c[5], c[3]}));
+    toggle(c[3]);
+    EXPECT_EQ(selection.cards, (Cards{c[1], c[2], c[4], c[5]}));
+    EXPECT_TRUE(selectedCardAt(selection, 3) == c[5] && !selectedCardAt(selection, 4));
+    toggle(c[3]);
+    toggle(board.face(0)->cardAt(makePlace(8, 4)));
+    toggle(nullptr);
+    EXPECT_EQ(selection.cards, (Cards{c[1], c[2], c[4], c[5], c[3]}));
     EXPECT_EQ(std::count(system.cues.begin(), system.cues.end(), "sounds\\select.wav"), 8);
     EXPECT_EQ(system.cues.back(), "sounds\\unselectable.wav");
 
-    toggleSelection(game, c[1]);
-    Card* away = playableCards(*game.board.face(2)).front();
+    toggle(c[1]);
+    Card* away = playableCards(*board.face(2)).front();
     away->value = cards("20")[0];
-    toggleSelection(game, away);
-    ASSERT_TRUE(dropSelection(game));  // a straight flush
-    EXPECT_EQ(game.cloud.particles.size(), 4 * DustPerCard);
-    EXPECT_EQ(game.board.face(2)->cardCount(), CardsPerFace - 1);
+    toggle(away);
+    ASSERT_TRUE(dropSelection(play));  // a straight flush
+    EXPECT_EQ(cloud.particles.size(), 4 * DustPerCard);
+    EXPECT_EQ(board.face(2)->cardCount(), CardsPerFace - 1);
 }
 
 // One game of drops: each row picks cards around the kickers the drop before
@@ -167,16 +168,16 @@ TEST_F(DropTest, EachClassTakesItsCardsInOrderAndKickersStay) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.picks);
         pick(row.picks);
-        const Cards hand = game.selection.cards;
-        game.score = row.before;
-        const uint32_t count = game.board.cardCount();
+        const Cards hand = selection.cards;
+        score = row.before;
+        const uint32_t count = board.cardCount();
         EXPECT_EQ(dropAndWatch(hand, !row.leave.empty()), row.leave);
         Cards kept;
         for (size_t n : row.keep) kept.push_back(hand[n]);
-        EXPECT_EQ(game.selection.cards, kept);
-        EXPECT_EQ(game.board.cardCount(), count - row.leave.size());
-        EXPECT_EQ(game.score, row.after);
-        if (row.leave.empty()) clearSelection(game.selection);
+        EXPECT_EQ(selection.cards, kept);
+        EXPECT_EQ(board.cardCount(), count - row.leave.size());
+        EXPECT_EQ(score, row.after);
+        if (row.leave.empty()) clearSelection(selection);
     }
 }
 
@@ -187,11 +188,11 @@ TEST_F(DropTest, DustGridSamplesEverySecondTexelButNeverOutsideTheKeptImage) {
     ImageCopy small{{}, 200, 250, ""};
     for (int row = 0; row < 250; ++row)
         for (int col = 0; col < 200; ++col) small.pixels.push_back({0, uint8_t(row), uint8_t(col)});
-    game.cloud.cardImage = &small;
+    cloud.cardImage = &small;
     Card king = *spare.back();
     king.value = cards("K0")[0];
-    spawnCardParticles(game, king);
-    const auto& dust = game.cloud.particles;
+    spawnCardParticles(cloud, random, king);
+    const auto& dust = cloud.particles;
     ASSERT_EQ(dust.size(), DustPerCard);
     const auto sampled = [&](size_t col, size_t row) {
         return std::make_pair(int(dust[col * 48 + row].red), int(dust[col * 48 + row].green));
@@ -208,13 +209,13 @@ TEST_F(DropTest, DustGridSamplesEverySecondTexelButNeverOutsideTheKeptImage) {
     EXPECT_TRUE(lives.first->life == 1 && lives.second->life == 60);
 
     // No image, an empty one, or one shorter than its size says: no dust.
-    clearParticles(game.cloud);
+    clearParticles(cloud);
     ImageCopy empty, truncated{std::vector<ImageCopy::Pixel>(1000), 64, 64, ""};
     for (ImageCopy* image : {&empty, &truncated, static_cast<ImageCopy*>(nullptr)}) {
-        game.cloud.cardImage = image;
-        spawnCardParticles(game, king);
+        cloud.cardImage = image;
+        spawnCardParticles(cloud, random, king);
     }
-    EXPECT_TRUE(game.cloud.particles.empty());
+    EXPECT_TRUE(cloud.particles.empty());
 }
 
 // A bot plays many short seeded games through the hand-play operations and
@@ -227,52 +228,78 @@ constexpr uint32_t Games = 200;  // unoptimised, as under the sanitizers
 constexpr uint32_t CardsLeaving[10] = {0, 2, 4, 3, 5, 5, 5, 4, 5, 5};  // by hand class
 using Seen = std::vector<std::pair<const Card*, bool>>;  // cards and free flags in layer order
 
+// The class of five distinct card values as a player tells it: by how many
+// share a rank, whether one suit holds all, and whether the ranks run.
+HandRank classOf(std::vector<uint32_t> v) {
+    std::sort(v.begin(), v.end());
+    if (std::adjacent_find(v.begin(), v.end()) != v.end()) return NoHand;
+    std::array<int, 15> ranks{};  // 1 ace .. 13 king, 14 the ace again above the king
+    for (uint32_t x : v) ++ranks[x % 13 + 1];
+    ranks[14] = ranks[1];
+    std::vector<int> counts;
+    for (int r = 1; r <= 13; ++r)
+        if (ranks[r]) counts.push_back(ranks[r]);
+    std::sort(counts.rbegin(), counts.rend());
+    bool run = false;
+    for (int low = 1; low <= 10; ++low)
+        run = run || std::all_of(&ranks[low], &ranks[low + 5], [](int n) { return n == 1; });
+    const bool oneSuit = v.front() / 13 == v.back() / 13, acesHigh = run && ranks[13] && ranks[1];
+    if (oneSuit && acesHigh) return RoyalFlush;
+    if (oneSuit && run) return StraightFlush;
+    if (counts[0] == 4) return FourOfAKind;
+    if (counts[0] == 3) return counts[1] == 2 ? FullHouse : ThreeOfAKind;
+    if (oneSuit) return Flush;
+    if (run) return Straight;
+    if (counts[0] == 2) return counts[1] == 2 ? TwoPair : OnePair;
+    return NoHand;
+}
+
 struct Bot : PlayRig {
     std::array<Seen, FaceCount> seen;  // by the face's current index
     uint32_t leaving = 0;  // cards the last step took off
 
     explicit Bot(uint32_t seed) {
-        game.random.seed(seed);  // deals, then decides the bot's every move
-        dealBoard(game.board, game.random);
-        game.cloud.cardImage = &BlankAtlas;
+        random.seed(seed);  // deals, then decides the bot's every move
+        dealBoard(board, random);
+        cloud.cardImage = &BlankAtlas;
         for (uint8_t f = 0; f < FaceCount; ++f)
-            for (const Layer& layer : game.board.face(f)->layers)
+            for (const Layer& layer : board.face(f)->layers)
                 for (const auto& card : layer.cards) seen[f].push_back({card.get(), card->free});
     }
 
     // Mostly drops of full hands, now and then of short ones; then the checks.
     void step(std::array<uint64_t, 10>& tally) {
-        const uint32_t roll = game.random.next() % 100;
+        const uint32_t roll = random.next() % 100;
         const auto anywhere = [&] {  // any level-1 place, which holds every higher one, or the top
-            const uint32_t n = game.random.next() % 88;
-            return game.board.face(0)->cardAt(n < 87 ? placeFor(1, n) : placeFor(5, 0));
+            const uint32_t n = random.next() % 88;
+            return board.face(0)->cardAt(n < 87 ? placeFor(1, n) : placeFor(5, 0));
         };
-        if (roll < (selectionCount(game.selection) == 5 ? 50u : 4u)) {
-            Hand hand;
-            collectHand(hand, game.selection);
-            const uint32_t selected = selectionCount(game.selection);
-            const HandRank rank = selected == 5 ? evaluateHand(hand) : NoHand;
-            ScoreDigits score = game.score;
-            if (rank != NoHand) addToScore(score, rank);
-            ASSERT_EQ(dropSelection(game), rank != NoHand);
+        if (roll < (selectionCount(selection) == 5 ? 50u : 4u)) {
+            std::vector<uint32_t> values;
+            for (const Card* card : selection.cards) values.push_back(card->value);
+            const uint32_t selected = selectionCount(selection);
+            const HandRank rank = selected == 5 ? classOf(values) : NoHand;
+            ScoreDigits expected = score;
+            if (rank != NoHand) addToScore(expected, rank);
+            ASSERT_EQ(dropSelection(play), rank != NoHand);
             ++tally[rank];
             leaving = CardsLeaving[rank];
-            EXPECT_EQ(game.score, score);
-            EXPECT_EQ(selectionCount(game.selection), selected - leaving);
-            if (rank == NoHand) clearSelection(game.selection);
+            EXPECT_EQ(score, expected);
+            EXPECT_EQ(selectionCount(selection), selected - leaving);
+            if (rank == NoHand) clearSelection(selection);
         } else if (roll < 85) {  // mostly a free card, as a player looks for one
             Card* card = anywhere();
             for (int tries = roll < 70 ? 12 : 0; tries > 0 && !(card && card->free); --tries)
                 card = anywhere();
-            toggleSelection(game, card);
+            toggle(card);
         } else if (roll < 93) {
-            clearSelection(game.selection);
+            clearSelection(selection);
         } else {  // a quarter turn: faces change places, then learn their new index
-            auto& faces = game.board.faces;
+            auto& faces = board.faces;
             std::rotate(faces.begin(), faces.begin() + 1, faces.begin() + 4);
             std::rotate(seen.begin(), seen.begin() + 1, seen.begin() + 4);
-            for (uint8_t f = 0; f < 4; ++f) game.board.renumberFace(f, f);
-            clearParticles(game.cloud);
+            for (uint8_t f = 0; f < 4; ++f) board.renumberFace(f, f);
+            clearParticles(cloud);
         }
         checkRules();
     }
@@ -280,13 +307,13 @@ struct Bot : PlayRig {
     // Removal closes gaps in place, so each face's cards now are the earlier
     // ones in the same order with some left out.
     void checkRules() {
-        const Cards& chosen = game.selection.cards;
+        const Cards& chosen = selection.cards;
         size_t flagged = 0, lost = 0;
         for (uint8_t f = 0; f < FaceCount; ++f) {
             Seen now;
             now.reserve(seen[f].size());
             size_t k = 0;
-            for (const Layer& layer : game.board.face(f)->layers) {
+            for (const Layer& layer : board.face(f)->layers) {
                 for (const auto& card : layer.cards) {
                     const auto entries = std::count(chosen.begin(), chosen.end(), card.get());
                     while (k < seen[f].size() && seen[f][k].first != card.get()) ++k;

@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "frame/game.h"
-#include "support/fake_renderer.h"
+#include "board/board.h"
+#include "frame/clock.h"
+#include "frame/input.h"
+#include "platform/sound.h"
+#include "platform/window.h"
+#include "play/drop.h"
 #include "support/fake_system.h"
 
 namespace pelmora {
@@ -12,30 +16,36 @@ namespace {
 class CubeTurning : public ::testing::Test {
 protected:
     FakeSystem system;
-    FakeRenderer renderer;
-    Game game{system, renderer};
+    CuePlayer cues{system};
+    CubeTurn turn;
+    InputState input;
+    Board board;
+    ParticleCloud cloud;
+    ActionGate gate;
+    AppWindow window;
+    TurnContext context{turn, input, board, cloud, gate, cues, system, window};
 
     void SetUp() override { freshBoard(); }
     // Each face holds one card whose value names the face it started as.
     void freshBoard() {
-        game.turn = CubeTurn{};
-        for (uint8_t i = 0; i < 6; ++i) game.board.faces[i]->deal(DealSequence(1, i), i);
+        turn = CubeTurn{};
+        for (uint8_t i = 0; i < 6; ++i) board.faces[i]->deal(DealSequence(1, i), i);
     }
     // The value of the card on each face, front first; each card must carry
     // the number of the face it lies on.
     std::vector<uint32_t> order() const {
         std::vector<uint32_t> values;
-        for (const auto& face : game.board.faces) values.push_back(face->layers[0].cards[0]->value);
-        for (uint8_t i = 0; i < 6; ++i) EXPECT_EQ(game.board.faces[i]->layers[0].cards[0]->face, i);
+        for (const auto& face : board.faces) values.push_back(face->layers[0].cards[0]->value);
+        for (uint8_t i = 0; i < 6; ++i) EXPECT_EQ(board.faces[i]->layers[0].cards[0]->face, i);
         return values;
     }
     // A whole turn, then the commit the next mouse move makes.
     void turnAndCommit(uint8_t direction) {
-        startTurn(game, direction);
-        for (int frame = 0; frame < 70; ++frame) stepTurnAnimation(game);
-        ASSERT_TRUE(game.turn.turnFinished);
-        game.turn.turnFinished = false;
-        commitTurn(game);
+        startTurn(context, direction);
+        for (int frame = 0; frame < 70; ++frame) stepTurnAnimation(context);
+        ASSERT_TRUE(turn.turnFinished);
+        turn.turnFinished = false;
+        commitTurn(turn, board);
     }
 };
 
@@ -45,44 +55,64 @@ protected:
 TEST_F(CubeTurning, UpTurnFromTheDeadZone) {
     system.ticks = 555000;
     system.cursorShapes = {CursorShape::Arrow};
-    startTurn(game, TurnUp);
+    startTurn(context, TurnUp);
     double expected = 0.0;
     for (int frame = 1; frame <= 70; ++frame) {
-        if (frame == 30 || frame == 65) startTurn(game, frame == 30 ? TurnUp : TurnLeft);
-        stepTurnAnimation(game);
+        if (frame == 30 || frame == 65) startTurn(context, frame == 30 ? TurnUp : TurnLeft);
+        stepTurnAnimation(context);
         if (frame > 1 && frame <= 60) expected = frame == 60 ? 90.0 : expected + 90.0 / 59;
-        ASSERT_EQ(std::pair(game.input.tiltX, game.input.tiltY), std::pair(expected, 0.0)) << frame;
+        ASSERT_EQ(std::pair(input.tiltX, input.tiltY), std::pair(expected, 0.0)) << frame;
         ASSERT_EQ(system.cursorShapes.back(), frame < 70 ? CursorShape::Wait : CursorShape::Arrow) << frame;
     }
     EXPECT_EQ(system.cues, std::vector<std::string>{"sounds\\flip.wav"});
-    EXPECT_EQ(game.gate.lastAction, 555000u);
-    EXPECT_TRUE(game.turn.turnFinished && game.input.tiltZ == 0.0 && order()[0] == 0) << game.input.tiltZ;
+    EXPECT_EQ(gate.lastAction, 555000u);
+    EXPECT_TRUE(turn.turnFinished && input.tiltZ == 0.0 && order()[0] == 0) << input.tiltZ;
 }
 
 // Up and down settle on the horizontal cursor tilt, left and right on the
 // vertical; faces take their new places and numbers.
 TEST_F(CubeTurning, EachDirectionSettlesCommitsItsCycleAndRenumbers) {
-    const struct { uint8_t direction; std::vector<uint32_t> order; int axis; double sign; } cases[] = {
-        {TurnUp, {4, 1, 5, 3, 2, 0}, 1, -1}, {TurnDown, {5, 1, 4, 3, 0, 2}, 1, 1},
-        {TurnRight, {1, 2, 3, 0, 4, 5}, 0, -1}, {TurnLeft, {3, 0, 1, 2, 4, 5}, 0, 1}};
+    // At (100, 700) the cursor leans the cube 4070/507 degrees on the
+    // horizontal axis and -3110/379 on the vertical.
+    const struct { uint8_t direction; std::vector<uint32_t> order; double tiltZ; } cases[] = {
+        {TurnUp, {4, 1, 5, 3, 2, 0}, -4070.0 / 507}, {TurnDown, {5, 1, 4, 3, 0, 2}, 4070.0 / 507},
+        {TurnRight, {1, 2, 3, 0, 4, 5}, 3110.0 / 379}, {TurnLeft, {3, 0, 1, 2, 4, 5}, -3110.0 / 379}};
     system.cursor = {100, 700};
     for (const auto& c : cases) {
         SCOPED_TRACE(int(c.direction));
         freshBoard();
         turnAndCommit(c.direction);
-        EXPECT_DOUBLE_EQ(game.input.tiltZ, c.sign * tiltFromCursor(game, c.axis));
+        EXPECT_DOUBLE_EQ(input.tiltZ, c.tiltZ);
         EXPECT_EQ(order(), c.order);
     }
 }
 
 TEST_F(CubeTurning, TwoRightTurnsBringTheBackForwardFourRestore) {
-    startTurn(game, TurnRight);
-    for (int frame = 0; frame < 70; ++frame) stepTurnAnimation(game);
+    startTurn(context, TurnRight);
+    for (int frame = 0; frame < 70; ++frame) stepTurnAnimation(context);
     turnAndCommit(TurnRight);  // its start commits the first turn
     EXPECT_EQ(order()[0], 2u);
     turnAndCommit(TurnRight);
     turnAndCommit(TurnRight);
     EXPECT_EQ(order(), (std::vector<uint32_t>{0, 1, 2, 3, 4, 5}));
+}
+
+// Ten degrees at the window's edges, none within 5 pixels of its middle.
+TEST(CursorTilt, LeansUpToTenDegreesTowardTheCursorOutsideTheDeadZone) {
+    const struct { int axis; Point cursor; double tilt; } rows[] = {
+        {1, {0, 9}, 10},       {1, {100, 9}, 4070.0 / 507},  {1, {507, 9}, 0},
+        {1, {516, 9}, 0},      {1, {1023, 9}, -5060.0 / 507}, {1, {1024, 9}, -10},
+        {0, {9, 0}, 10},       {0, {9, 200}, 1790.0 / 379},  {0, {9, 388}, 0},
+        {0, {9, 700}, -3110.0 / 379}, {0, {9, 768}, -10}};
+    FakeSystem system;
+    InputState input;
+    const AppWindow window;
+    for (const auto& r : rows) {
+        system.cursor = r.cursor;
+        EXPECT_DOUBLE_EQ(tiltFromCursor(input, system, window, r.axis), r.tilt)
+            << r.axis << " at " << r.cursor.x << "," << r.cursor.y;
+        EXPECT_TRUE(input.cursorX == r.cursor.x && input.cursorY == r.cursor.y);
+    }
 }
 
 }  // namespace

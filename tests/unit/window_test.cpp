@@ -31,7 +31,7 @@ TEST(Window, FullScreenWithTheFourTexturesAndATeardownThatReportsEachFailureAndG
     rig.provideTextures();
     rig.sys.bitmaps["textures\\CardTextureMap.bmp"].pixels[5] = 9;
     rig.sys.screen = {1920, 1080};
-    ASSERT_TRUE(createGameWindow(rig.game));
+    ASSERT_TRUE(createGameWindow(rig.window));
     EXPECT_EQ(rig.sys.lastWindow.x + rig.sys.lastWindow.y, 0);
     const TextureRegistry& loaded = rig.game.textures;
     const char* names[] = {"Menu", "SubMenuPlots", "CubeSurface", "CardTextureMap"};
@@ -41,8 +41,8 @@ TEST(Window, FullScreenWithTheFourTexturesAndATeardownThatReportsEachFailureAndG
     EXPECT_EQ(loaded.images[0].name, "CardTextureMap");
     EXPECT_EQ(loaded.images[0].pixels.at(1).blue, 9);
     rig.sys.failingSteps.insert(Teardown.begin() + 1, Teardown.end());
-    destroyGameWindow(rig.game);
-    destroyGameWindow(rig.game);  // a second teardown finds nothing left to undo
+    destroyGameWindow(rig.window);
+    destroyGameWindow(rig.window);  // a second teardown finds nothing left to undo
     EXPECT_EQ(stepsAfter(rig, "loadBitmap textures\\CardTextureMap.bmp"),
               (Steps{"restoreDisplayMode", "releaseCurrent", "box Release Of DC And RC Failed.",
                      "deleteRenderContext", "box Release Rendering Context Failed.",
@@ -72,7 +72,7 @@ TEST(Window, EachFailingCreationStepIsReportedAfterEverythingIsTornDown) {
         rig.provideTextures();
         rig.sys.failingSteps.insert(step);
         if (step[0] == 'l') rig.sys.bitmaps[step.substr(11)].pixels.pop_back();
-        EXPECT_FALSE(createGameWindow(rig.game));
+        EXPECT_FALSE(createGameWindow(rig.window));
         Steps want(Teardown.end() - std::max(undone, 0), Teardown.end());
         if (undone >= 0) want.insert(want.begin(), Teardown[0]);
         want.push_back("box " + text);
@@ -91,8 +91,8 @@ TEST(Window, RefusedFullScreenPlaysCentredOnYesAndClosesOtherwise) {
         rig.sys.screen = {1920, 1080};
         rig.sys.answer = answer;
         const bool yes = answer == BoxAnswer::Yes;
-        EXPECT_EQ(createGameWindow(rig.game), yes);
-        destroyGameWindow(rig.game);
+        EXPECT_EQ(createGameWindow(rig.window), yes);
+        destroyGameWindow(rig.window);
         const Steps next = yes ? Steps{"createWindow", "acquireDeviceContext"}
                                : Steps{"unregisterWindowClass", "box Program Will Now Close."};
         EXPECT_EQ(Steps(rig.sys.steps.begin() + 2, rig.sys.steps.begin() + 5),

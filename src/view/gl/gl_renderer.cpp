@@ -38,7 +38,7 @@ uint32_t GlRenderer::createTexture(const Image& image) {
     return id;
 }
 
-void GlRenderer::applyProjection(bool perspective, uint32_t width, uint32_t height) {
+void GlRenderer::setProjection(bool perspective, uint32_t width, uint32_t height) {
     glViewport(0, 0, static_cast<GLsizei>(width), static_cast<GLsizei>(height));
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();

@@ -11,10 +11,10 @@ public:
     uint32_t createTexture(const Image& image) override;
     void buildDisplayLists(uint32_t width, uint32_t height) override;
     void deleteDisplayLists() override;
-    void applyProjection(bool perspective, uint32_t width, uint32_t height) override;
+    void setProjection(bool perspective, uint32_t width, uint32_t height) override;
     void clearFrame() override;
-    void drawMenuScreen(const Game& game) override;
-    void drawGameScene(const Game& game) override;
+    void drawMenu(const MenuView& menu) override;
+    void drawScene(const SceneView& scene) override;
 };
 
 }  // namespace pelmora

@@ -1,6 +1,10 @@
 #include <GL/gl.h>
 
-#include "frame/game.h"
+#include "board/board.h"
+#include "frame/input.h"
+#include "platform/textures.h"
+#include "play/drop.h"
+#include "view/turn.h"
 #include "view/gl/gl_draw.h"
 #include "view/gl/gl_renderer.h"
 
@@ -13,14 +17,14 @@ constexpr unsigned CubeFaces = 6;
 
 // The bar with the clock, the score and the hand strip stays fixed on the
 // screen: it is drawn before the cube's rotations.
-void drawHud(const Game& game) {
+void drawHud(const SceneView& scene) {
     glEnable(GL_TEXTURE_2D);
-    bindNamedTexture(game.textures, "CardTextureMap");
+    bindNamedTexture(scene.textures, TextureCardTextureMap);
     glCallList(ListHudBar);
     glBegin(GL_QUADS);
-    for (const Quad& quad : clockGlyphQuads(game.clock)) emitQuad(quad);
-    for (const Quad& quad : scoreGlyphQuads(game.score)) emitQuad(quad);
-    for (const Quad& quad : handStripQuads(game.selection)) emitQuad(quad);
+    for (const Quad& quad : clockGlyphQuads(scene.clock)) emitQuad(quad);
+    for (const Quad& quad : scoreGlyphQuads(scene.score)) emitQuad(quad);
+    for (const Quad& quad : handStripQuads(scene.selection)) emitQuad(quad);
     glEnd();
     glDisable(GL_TEXTURE_2D);
 }
@@ -37,10 +41,10 @@ void drawParticles(const ParticleCloud& cloud) {
 }
 
 // Covered cards are drawn too; the depth test hides what lies beneath.
-void drawFace(const Game& game, const Face& face) {
-    bindNamedTexture(game.textures, "CubeSurface");
+void drawFace(const SceneView& scene, const Face& face) {
+    bindNamedTexture(scene.textures, TextureCubeSurface);
     glCallList(ListCubeFace);
-    bindNamedTexture(game.textures, "CardTextureMap");
+    bindNamedTexture(scene.textures, TextureCardTextureMap);
     glBegin(GL_QUADS);
     for (const Layer& layer : face.layers)
         for (const auto& card : layer.cards)
@@ -50,13 +54,13 @@ void drawFace(const Game& game, const Face& face) {
 
 // Only the front face and the face the latest turn brings forward can be
 // seen; the placement rotations still run for every index.
-void drawCube(const Game& game) {
+void drawCube(const SceneView& scene) {
     glColor3d(1.0, 1.0, 1.0);
     glEnable(GL_TEXTURE_2D);
     for (unsigned i = 0; i < CubeFaces; ++i) {
-        const bool shown = i == 0 || i == game.turn.targetFace;
-        if (shown && i < game.board.faces.size() && game.board.faces[i])
-            drawFace(game, *game.board.faces[i]);
+        const bool shown = i == 0 || i == scene.turn.targetFace;
+        if (shown && i < scene.board.faces.size() && scene.board.faces[i])
+            drawFace(scene, *scene.board.faces[i]);
         for (const Rotation& r : placementAfterFace(i)) rotate(r);
     }
     glDisable(GL_TEXTURE_2D);
@@ -64,14 +68,14 @@ void drawCube(const Game& game) {
 
 }  // namespace
 
-void GlRenderer::drawGameScene(const Game& game) {
+void GlRenderer::drawScene(const SceneView& scene) {
     glTranslated(0.0, 0.0, -EyeDistance);
-    drawHud(game);
-    glRotated(game.input.tiltX, 1.0, 0.0, 0.0);
-    glRotated(game.input.tiltY, 0.0, 1.0, 0.0);
-    glRotated(game.input.tiltZ, 0.0, 0.0, 1.0);
-    drawParticles(game.cloud);
-    drawCube(game);
+    drawHud(scene);
+    glRotated(scene.input.tiltX, 1.0, 0.0, 0.0);
+    glRotated(scene.input.tiltY, 0.0, 1.0, 0.0);
+    glRotated(scene.input.tiltZ, 0.0, 0.0, 1.0);
+    drawParticles(scene.cloud);
+    drawCube(scene);
 }
 
 }  // namespace pelmora
