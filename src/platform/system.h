@@ -1,7 +1,10 @@
-// The game's only door to the operating system. The SDL2 backend implements
-// it for the real game; tests use a fake that scripts messages and the clock.
-// It speaks the game's language: virtual-key codes with the classic desktop
-// values, the game's own message kinds, paths written with backslashes.
+// The game's door to the operating system for time, sound, messages, the
+// cursor, the screen, the window with its GL context, message boxes and
+// bitmaps; drawing goes through the Renderer and the score file through the
+// C library. A backend per system implements it (SDL2 on Linux); tests use a
+// fake that scripts messages and the clock. It speaks the game's language:
+// virtual-key codes with the classic desktop values, the game's own message
+// kinds, paths written with backslashes.
 #pragma once
 
 #include <cstdint>
@@ -44,8 +47,6 @@ struct Message {
     uint32_t key = 0;
     bool minimised = false;
     SystemCommandKind command = SystemCommandKind::Other;
-    int32_t x = 0;  // mouse messages: client coordinates; Size: client size
-    int32_t y = 0;
     int exitCode = 0;
 };
 
@@ -113,7 +114,18 @@ public:
 
     // Window and GL context, one step per call so that each failure can be
     // reported with its own message. The context is a legacy one: display
-    // lists and immediate mode must work.
+    // lists and immediate mode must work. What each step means on SDL2:
+    //   registerWindowClass    start the video subsystem (fails without a display)
+    //   unregisterWindowClass  stop it; refused while the window exists
+    //   changeDisplayMode      choose a full-screen mode of exactly that size
+    //   restoreDisplayMode     leave full screen
+    //   createWindow           create the window, hidden, for a GL context
+    //   acquire/releaseDeviceContext  nothing to do: true while the window exists
+    //   choosePixelFormat      pick the colour and depth bits (always format 1)
+    //   setPixelFormat         rebuild the hidden window if those bits changed
+    //   createRenderContext    create the GL context
+    //   makeRenderContextCurrent, deleteRenderContext, swapBuffers: as named
+    //   showWindow             show, raise and focus the window
     virtual bool registerWindowClass(const std::string& className) = 0;
     virtual bool unregisterWindowClass(const std::string& className) = 0;
     virtual bool createWindow(const WindowRequest& request) = 0;

@@ -88,11 +88,6 @@ std::size_t SoundPlayer::clipBytes(const std::string& hostPath) const {
     return found == clips_.end() ? 0 : found->second.size();
 }
 
-std::vector<uint8_t> SoundPlayer::clipSamples(const std::string& hostPath) const {
-    auto found = clips_.find(hostPath);
-    return found == clips_.end() ? std::vector<uint8_t>{} : found->second;
-}
-
 uint32_t SoundPlayer::bytesPerSecond() const {
     if (device_ == 0) return 0;
     return static_cast<uint32_t>(rate_) * channels_ * SDL_AUDIO_BITSIZE(format_) / 8u;

@@ -25,8 +25,6 @@ public:
     uint32_t queuedBytes() const;
     // Size of a clip once converted to the device's format; 0 when not loaded.
     std::size_t clipBytes(const std::string& hostPath) const;
-    // The converted clip itself; empty when not loaded.
-    std::vector<uint8_t> clipSamples(const std::string& hostPath) const;
     // Bytes the device plays per second; 0 without a device.
     uint32_t bytesPerSecond() const;
 

@@ -3,11 +3,9 @@
 namespace pelmora {
 namespace {
 
-Message message(MessageKind kind, int32_t x = 0, int32_t y = 0) {
+Message message(MessageKind kind) {
     Message m;
     m.kind = kind;
-    m.x = x;
-    m.y = y;
     return m;
 }
 
@@ -51,7 +49,7 @@ bool translateWindowEvent(const SDL_WindowEvent& window, bool& minimised, Messag
         out = message(MessageKind::Close);
         return true;
     case SDL_WINDOWEVENT_SIZE_CHANGED:
-        out = message(MessageKind::Size, window.data1, window.data2);
+        out = message(MessageKind::Size);
         return true;
     default:
         return false;
@@ -60,11 +58,11 @@ bool translateWindowEvent(const SDL_WindowEvent& window, bool& minimised, Messag
 
 bool translateButton(const SDL_MouseButtonEvent& button, Message& out) {
     if (button.button == SDL_BUTTON_LEFT) {
-        out = message(MessageKind::LeftButtonUp, button.x, button.y);
+        out = message(MessageKind::LeftButtonUp);
         return true;
     }
     if (button.button == SDL_BUTTON_RIGHT) {
-        out = message(MessageKind::RightButtonUp, button.x, button.y);
+        out = message(MessageKind::RightButtonUp);
         return true;
     }
     return false;
@@ -107,7 +105,7 @@ bool translateEvent(const SDL_Event& event, bool& minimised, Message& out) {
     case SDL_KEYUP:
         return translateKey(event.key, out);
     case SDL_MOUSEMOTION:
-        out = message(MessageKind::MouseMove, event.motion.x, event.motion.y);
+        out = message(MessageKind::MouseMove);
         return true;
     case SDL_MOUSEBUTTONUP:
         return translateButton(event.button, out);
