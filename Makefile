@@ -1,13 +1,16 @@
 # make run  - install what is missing, build, generate the assets, play
 # make test - the same set-up, then every test (also under ASan + UBSan), the package built and checked
+#             with every warning an error
 # make package - the Debian package, build/pelmora_<version>_<arch>.deb
+# make mutate - plants one-line faults one at a time and tells which the tests catch
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 RUN_DIR    := $(BUILD)/run
+WERROR     ?= OFF
 
-.PHONY: all deps configure build run test test-asan bench package clean
+.PHONY: all deps configure build run test test-asan bench package mutate clean
 
 all: build
 
@@ -15,7 +18,7 @@ deps:
 	@scripts/install-deps
 
 configure: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPELMORA_WERROR=$(WERROR) >/dev/null
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
@@ -23,6 +26,7 @@ build: configure
 run: build
 	@cd $(RUN_DIR) && ../pelmora
 
+test: WERROR := ON
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j 2
 	@$(MAKE) --no-print-directory test-asan
@@ -37,6 +41,9 @@ package: build
 
 bench: build
 	@tests/with-xvfb.sh $(BUILD)/pelmora_bench
+
+mutate: build
+	@tests/mutation/run-mutations.sh $(BUILD)
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

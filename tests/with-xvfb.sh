@@ -1,18 +1,19 @@
 #!/usr/bin/env bash
 # Runs a command under a private Xvfb screen of 1024x768x24, started here and
-# stopped afterwards, with no sound device.
+# stopped afterwards, with no sound device. Xvfb picks a free display itself,
+# so runs started side by side never share one.
 set -u
-for n in $(seq 90 140); do
-  [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]] || { display=":$n"; break; }
-done
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+numberFile=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$numberFile" >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill $xvfb 2>/dev/null; wait $xvfb 2>/dev/null' EXIT
-for _ in $(seq 1 100); do
-  [[ -e /tmp/.X11-unix/X${display#:} ]] && break
+trap 'kill $xvfb 2>/dev/null; wait $xvfb 2>/dev/null; rm -f "$numberFile"' EXIT
+for _ in $(seq 1 200); do
+  [[ -s "$numberFile" ]] && break
   sleep 0.05
 done
-export DISPLAY="$display"
+number=$(tr -dc '0-9' <"$numberFile")
+[[ -n "$number" ]] || { echo "with-xvfb: Xvfb did not start" >&2; exit 1; }
+export DISPLAY=":$number"
 export SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}"
 export LIBGL_ALWAYS_SOFTWARE=1
 "$@"

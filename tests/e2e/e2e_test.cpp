@@ -27,7 +27,7 @@ constexpr Rect PanelOnScreen{321, 282, 703, 546};
 constexpr double SamePicture = 14.0;  // mean channel difference still counted as equal
 
 std::map<std::string, std::string> frozenCalendar() {
-    return {{"LD_PRELOAD", "/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1"},
+    return {{"LD_PRELOAD", PELMORA_FAKETIME},
             {"FAKETIME", "2026-01-01 00:00:00"},
             {"FAKETIME_DONT_FAKE_MONOTONIC", "1"},
             {"TZ", "UTC"}};

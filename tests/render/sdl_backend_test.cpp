@@ -90,7 +90,9 @@ TEST(SdlEvents, KeysBecomeVirtualKeyCodes) {
             Message m;
             const bool heard = translateEvent(key(sym, mod, type), minimised, m);
             EXPECT_EQ(heard, code != 0) << sym;
-            if (heard) EXPECT_TRUE(m.kind == kind && m.key == code) << sym << " " << mod;
+            if (heard) {
+                EXPECT_TRUE(m.kind == kind && m.key == code) << sym << " " << mod;
+            }
         }
 }
 

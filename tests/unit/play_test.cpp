@@ -168,12 +168,12 @@ TEST_F(DropTest, EachClassTakesItsCardsInOrderAndKickersStay) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.picks);
         pick(row.picks);
-        const Cards hand = selection.cards;
+        const Cards picked = selection.cards;
         score = row.before;
         const uint32_t count = board.cardCount();
-        EXPECT_EQ(dropAndWatch(hand, !row.leave.empty()), row.leave);
+        EXPECT_EQ(dropAndWatch(picked, !row.leave.empty()), row.leave);
         Cards kept;
-        for (size_t n : row.keep) kept.push_back(hand[n]);
+        for (size_t n : row.keep) kept.push_back(picked[n]);
         EXPECT_EQ(selection.cards, kept);
         EXPECT_EQ(board.cardCount(), count - row.leave.size());
         EXPECT_EQ(score, row.after);
