@@ -97,7 +97,9 @@ TEST_F(Input, MouseOnlyInPlayAndAFailedDropClearsButAGoodOneRefillsTheCountdownO
 TEST(EdgeDwell, TurnsAfterMoreThan750msInTheFirstBandThatHolds) {
     const struct { int32_t x, y; int direction; } rows[] = {  // -1: in no band
         {10, 760, TurnDown}, {1020, 10, TurnUp}, {1000, 400, TurnRight}, {49, 400, TurnLeft},
-        {50, 717, -1},       {-30, 300, TurnLeft}, {1100, 300, TurnRight}, {-30, -30, TurnUp}};
+        {50, 717, -1},       {-30, 300, TurnLeft}, {1100, 300, TurnRight}, {-30, -30, TurnUp},
+        {500, 718, TurnDown}, {500, 49, TurnUp},  {500, 50, -1},         {974, 400, TurnRight},
+        {973, 400, -1},       {50, 400, -1}};
     for (const auto& r : rows) {
         GameRig rig;
         rig.game.mode = ModePlaying;
@@ -130,6 +132,7 @@ TEST_F(Input, AClickDuringOrJustAfterATurnNeverPicksAHiddenCard) {
     send(MessageKind::MouseMove);
     Card* oldTop = game.board.face(0)->cardAt({7.5, 4.5});
     Card* comingTop = game.board.face(4)->cardAt({7.5, 4.5});
+    ASSERT_TRUE(oldTop && comingTop) << "no dealt cube";
     TurnContext turn = turnContext(game);
     startTurn(turn, TurnUp);
     sys.cues.clear();

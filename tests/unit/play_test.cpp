@@ -100,6 +100,10 @@ struct DropTest : ::testing::Test, PlayRig {
     Cards pick(const char* values) {
         Cards picked;
         for (uint32_t value : cards(values)) {
+            if (spare.empty()) {
+                ADD_FAILURE() << "no free card left to pick";
+                break;
+            }
             picked.push_back(spare.back());
             spare.pop_back();
             picked.back()->value = value;

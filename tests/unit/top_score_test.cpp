@@ -1,5 +1,7 @@
+#include <dlfcn.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -8,6 +10,26 @@
 #include <iterator>
 
 #include "scores/top_score.h"
+
+// The calls that make a saved file survive a crash, seen on their way to the
+// C library while a test listens.
+namespace {
+std::vector<std::string>* heardCalls = nullptr;
+template <typename F>
+F realCall(const char* name) { return reinterpret_cast<F>(dlsym(RTLD_NEXT, name)); }
+}  // namespace
+
+extern "C" int fsync(int fd) {
+    static const auto real = realCall<int (*)(int)>("fsync");
+    if (heardCalls) heardCalls->push_back("fsync");
+    return real(fd);
+}
+
+extern "C" int rename(const char* from, const char* to) noexcept {
+    static const auto real = realCall<int (*)(const char*, const char*)>("rename");
+    if (heardCalls) heardCalls->push_back("rename");
+    return real(from, to);
+}
 
 namespace pelmora {
 namespace {
@@ -89,6 +111,22 @@ TEST_F(ScoreFile, AFailedWriteKeepsTheOldFileWhole) {
     EXPECT_EQ(read(), Sample);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
     EXPECT_FALSE(saveTopScore(top, (dir / "missing" / "scoredata.xml").string()));
+}
+
+// The bytes reach the disk before the new file takes the old one's name, and
+// the file is an ordinary one anybody may read.
+TEST_F(ScoreFile, ASaveIsSyncedBeforeItsRenameAndReadableByAll) {
+    std::vector<std::string> calls;
+    heardCalls = &calls;
+    const bool saved = saveTopScore(TopScore{}, path);
+    heardCalls = nullptr;
+    ASSERT_TRUE(saved);
+    ASSERT_GE(calls.size(), 2u);
+    EXPECT_EQ(std::vector<std::string>(calls.begin(), calls.begin() + 2),
+              (std::vector<std::string>{"fsync", "rename"}));
+    struct stat st{};
+    ASSERT_EQ(::stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0644u);
 }
 
 TEST(TopScoreRule, MoreDigitsWinThenTheFirstDifferingDigitFromTheTop) {

@@ -35,8 +35,8 @@ protected:
     // the number of the face it lies on.
     std::vector<uint32_t> order() const {
         std::vector<uint32_t> values;
-        for (const auto& face : board.faces) values.push_back(face->layers[0].cards[0]->value);
-        for (uint8_t i = 0; i < 6; ++i) EXPECT_EQ(board.faces[i]->layers[0].cards[0]->face, i);
+        for (const auto& face : board.faces) values.push_back(face->layers.at(0).cards.at(0)->value);
+        for (uint8_t i = 0; i < 6; ++i) EXPECT_EQ(board.faces[i]->layers.at(0).cards.at(0)->face, i);
         return values;
     }
     // A whole turn, then the commit the next mouse move makes.

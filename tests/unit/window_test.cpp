@@ -81,6 +81,13 @@ TEST(Window, EachFailingCreationStepIsReportedAfterEverythingIsTornDown) {
                     rig.sys.boxes.at(0).icon == BoxIcon::Exclamation) << text;
         EXPECT_EQ(rig.gfx.listsDeleted, 0) << text;
     }
+    // A bitmap holding more than its size says is refused like a short one.
+    GameRig rig;
+    rig.provideTextures();
+    rig.sys.bitmaps["textures\\SubMenuPlots.bmp"].pixels.push_back(0);
+    EXPECT_FALSE(createGameWindow(rig.window));
+    EXPECT_EQ(rig.sys.boxes.at(0).text, "Initialization Failed.");
+    EXPECT_TRUE(rig.game.textures.entries.size() == 1 && !rig.game.cloud.cardImage);
 }
 
 TEST(Window, RefusedFullScreenPlaysCentredOnYesAndClosesOtherwise) {
