@@ -42,8 +42,8 @@ package: build
 bench: build
 	@tests/with-xvfb.sh $(BUILD)/pelmora_bench
 
-mutate: build
-	@tests/mutation/run-mutations.sh $(BUILD)
+mutate: deps
+	@tests/mutation/run-mutations.sh
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) build-mutate
