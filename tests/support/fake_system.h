@@ -28,6 +28,7 @@ public:
     std::vector<RecordedBox> boxes;
     BoxAnswer answer = BoxAnswer::Ok;  // to every box
     WindowRequest lastWindow;
+    std::pair<int, int> pixelBits{0, 0};  // colour and depth bits asked for
     int swaps = 0;
     std::map<std::string, Image> bitmaps;  // by the path as the game writes it
 
@@ -62,7 +63,10 @@ public:
     bool destroyWindow() override { return step("destroyWindow"); }
     bool acquireDeviceContext() override { return step("acquireDeviceContext"); }
     bool releaseDeviceContext() override { return step("releaseDeviceContext"); }
-    int choosePixelFormat(uint8_t, uint8_t) override { return step("choosePixelFormat") ? 1 : 0; }
+    int choosePixelFormat(uint8_t colour, uint8_t depth) override {
+        pixelBits = {colour, depth};
+        return step("choosePixelFormat") ? 1 : 0;
+    }
     bool setPixelFormat(int) override { return step("setPixelFormat"); }
     bool createRenderContext() override { return step("createRenderContext"); }
     bool makeRenderContextCurrent(bool on) override { return step(on ? "makeCurrent" : "releaseCurrent"); }

@@ -93,6 +93,31 @@ TEST_F(Input, MouseOnlyInPlayAndAFailedDropClearsButAGoodOneRefillsTheCountdownO
     EXPECT_EQ(game.topScore.value, ScoreDigits{0});
 }
 
+TEST(WindowMessages, EachKindIsHandledOrLeftToTheSystem) {
+    const struct { MessageKind kind; SystemCommandKind command; int32_t result; } rows[] = {
+        {MessageKind::SystemCommand, SystemCommandKind::ScreenSaver, 0},
+        {MessageKind::SystemCommand, SystemCommandKind::MonitorPower, 0},
+        {MessageKind::SystemCommand, SystemCommandKind::Other, MessageLeftToSystem},
+        {MessageKind::SystemKeyDown, SystemCommandKind::Other, MessageLeftToSystem},
+        {MessageKind::Quit, SystemCommandKind::Other, MessageLeftToSystem},
+        {MessageKind::Size, SystemCommandKind::Other, 0},
+        {MessageKind::Close, SystemCommandKind::Other, 0}};
+    for (const auto& r : rows) {
+        GameRig rig;
+        rig.game.mode = ModePlaying;
+        Message message{r.kind, vk::letter('A')};
+        message.command = r.command;
+        EXPECT_EQ(windowProcedure(rig.game, message), r.result) << int(r.kind);
+        EXPECT_FALSE(rig.game.input.keys[vk::letter('A')]);  // Alt keys are never recorded
+        EXPECT_EQ(rig.gfx.perspective, r.kind == MessageKind::Size);
+        const bool quits = r.kind == MessageKind::Close;
+        EXPECT_EQ(rig.sys.messages.size(), quits ? 1u : 0u);
+        if (quits) {
+            EXPECT_TRUE(rig.sys.messages[0].kind == MessageKind::Quit && rig.sys.messages[0].exitCode == 0);
+        }
+    }
+}
+
 // Each row dwells twice: a turn that ends leaves the dwell to start afresh.
 TEST(EdgeDwell, TurnsAfterMoreThan750msInTheFirstBandThatHolds) {
     const struct { int32_t x, y; int direction; } rows[] = {  // -1: in no band

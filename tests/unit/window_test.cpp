@@ -23,6 +23,7 @@ Steps stepsAfter(const GameRig& rig, const std::string& step) {
 TEST(Textures, NameIsTheLastBackslashPartLessItsExtension) {
     EXPECT_EQ(textureNameFor("a\\b\\CardTextureMap.bmp"), "CardTextureMap");
     EXPECT_EQ(textureNameFor("textures\\abc"), "abc");  // too short to lose four characters
+    EXPECT_EQ(textureNameFor("textures\\abcd"), "");
     EXPECT_EQ(textureNameFor("textures/Menu.bmp"), "textures/Menu");
 }
 
@@ -39,7 +40,9 @@ TEST(Window, FullScreenWithTheFourTexturesAndATeardownThatReportsEachFailureAndG
     ASSERT_EQ(loaded.images.size(), 1u);  // only the card atlas stays in memory
     EXPECT_EQ(rig.game.cloud.cardImage, &loaded.images[0]);
     EXPECT_EQ(loaded.images[0].name, "CardTextureMap");
-    EXPECT_EQ(loaded.images[0].pixels.at(1).blue, 9);
+    const ImageCopy::Pixel second = loaded.images[0].pixels.at(1);
+    EXPECT_TRUE(second.red == 4 && second.green == 5 && second.blue == 9);
+    EXPECT_EQ(rig.sys.pixelBits, std::make_pair(24, 16));
     rig.sys.failingSteps.insert(Teardown.begin() + 1, Teardown.end());
     destroyGameWindow(rig.window);
     destroyGameWindow(rig.window);  // a second teardown finds nothing left to undo
