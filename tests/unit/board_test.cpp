@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <array>
+#include <stdexcept>
+#include <string>
 
 #include "play_rig.h"
 #include "unit/game_rig.h"
@@ -82,7 +84,12 @@ TEST(Deal, ANewGameDealsEveryFaceFromOnePermutationOfTheCalendarSeed) {
 
 struct Spot { int level; double x, y; };
 
-Card* at(const Face& face, Spot s) { return face.layers[s.level - 1].cardAt(s.x, s.y); }
+// Throws when the card is missing, so that a broken layout fails the test
+// instead of bringing the runner down.
+Card* at(const Face& face, Spot s) {
+    if (Card* card = face.layers.at(size_t(s.level - 1)).cardAt(s.x, s.y)) return card;
+    throw std::out_of_range("no card at " + std::to_string(s.x) + "," + std::to_string(s.y));
+}
 
 TEST(CoverRule, RemovalsFreeTheCardsTheyOpenAndFreeCardsAloneClearAFace) {
     // Spot top: the card a click at its place reaches.

@@ -74,7 +74,7 @@ TEST_F(Input, MouseOnlyInPlayAndAFailedDropClearsButAGoodOneRefillsTheCountdownO
     EXPECT_TRUE(game.selection.cards.empty());
     EXPECT_FALSE(game.board.face(0)->layers[0].cards[0]->selected);
     EXPECT_EQ(sys.cues, std::vector<std::string>{"sounds\\nodrop.wav"});
-    game.board.face(0)->layers[0].cards.clear();
+    game.board.face(0)->layers.at(0).cards.clear();
     selectCards({0, 2, 4, 6, 8, 20}, 5);  // a flush, one more card left
     game.score = {9, 9, 9};
     game.clock.countdownUnits = 3;
@@ -84,7 +84,7 @@ TEST_F(Input, MouseOnlyInPlayAndAFailedDropClearsButAGoodOneRefillsTheCountdownO
     EXPECT_EQ(game.clock.countdownTens * 10 + game.clock.countdownUnits, 30u);
     EXPECT_FALSE(game.clock.warned);
     EXPECT_EQ(sys.cues, std::vector<std::string>{"sounds\\drop.wav"});
-    game.board.face(0)->layers[0].cards.clear();
+    game.board.face(0)->layers.at(0).cards.clear();
     selectCards({13, 16, 19, 22, 25}, 5);  // the last cards, another flush
     send(MessageKind::RightButtonUp);
     EXPECT_EQ(game.menuPage, PageGameWon);
@@ -115,6 +115,33 @@ TEST(WindowMessages, EachKindIsHandledOrLeftToTheSystem) {
         if (quits) {
             EXPECT_TRUE(rig.sys.messages[0].kind == MessageKind::Quit && rig.sys.messages[0].exitCode == 0);
         }
+    }
+}
+
+// Only a release lets the next press act at once; a press leaves the delay.
+TEST_F(Input, KeysAreRecordedAndOnlyAReleaseRestartsTheDelay) {
+    game.gate.lastAction = 5;
+    send(MessageKind::KeyDown, vk::letter('S'));
+    EXPECT_TRUE(game.input.keys[vk::letter('S')] && game.gate.lastAction == 5);
+    send(MessageKind::KeyUp, vk::letter('S'));
+    EXPECT_TRUE(!game.input.keys[vk::letter('S')] && game.gate.lastAction == 0);
+}
+
+// A, D, W, S in that order: the first held key turns, the others are refused.
+// The frame that pauses keeps the pin mark; every other playing frame clears it.
+TEST(TurnKeys, TheFirstHeldKeyTurnsAndPauseEndsTheFrame) {
+    const struct { std::vector<char> held; int direction; } rows[] = {
+        {{'A'}, TurnLeft}, {{'D'}, TurnRight}, {{'W'}, TurnUp}, {{'S'}, TurnDown},
+        {{'S', 'W', 'D', 'A'}, TurnLeft}, {{'S', 'W'}, TurnUp}, {{'P'}, -1}};
+    for (const auto& r : rows) {
+        GameRig rig;
+        rig.game.mode = ModePlaying;
+        rig.game.input.pinMark = true;
+        for (char key : r.held) rig.send(MessageKind::KeyDown, vk::letter(key));
+        runFrameInput(rig.game);
+        EXPECT_EQ(rig.game.turn.turnRunning ? rig.game.turn.turnDirection : -1, r.direction)
+            << r.held[0];
+        EXPECT_EQ(rig.game.input.pinMark, r.direction < 0) << r.held[0];
     }
 }
 
@@ -153,6 +180,9 @@ namespace {
 // until the faces are renamed: a click must pick on the face the player sees.
 TEST_F(Input, AClickDuringOrJustAfterATurnNeverPicksAHiddenCard) {
     startNewGame(game);
+    toggleSelection(game.selection, game.board.face(0)->cardAt({7.5, 4.5}), game.cues);
+    startNewGame(game);  // the deal takes every card, so nothing stays selected
+    EXPECT_EQ(selectionCount(game.selection), 0u);
     sys.cursor = {510, 385};  // over the top card
     send(MessageKind::MouseMove);
     Card* oldTop = game.board.face(0)->cardAt({7.5, 4.5});

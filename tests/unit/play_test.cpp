@@ -185,6 +185,14 @@ TEST_F(DropTest, EachClassTakesItsCardsInOrderAndKickersStay) {
     }
 }
 
+// A full house leaves whole like a straight, newest first, though the search
+// for four of a kind marked its cards.
+TEST_F(DropTest, AFullHouseLeavesWholeNewestFirst) {
+    const Cards picked = pick("K0 K1 50 K2 51");
+    EXPECT_EQ(dropAndWatch(picked, true), (Places{4, 3, 2, 1, 0}));
+    EXPECT_TRUE(selection.cards.empty() && score == ScoreDigits{6});
+}
+
 // Each pixel of this image holds its column in red and its row in green. It
 // is too small for the pictures: the king of suit 0 samples from column 164
 // and row 226 on, past the right and top edges, where it takes the edge pixels.
