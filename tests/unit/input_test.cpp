@@ -15,7 +15,8 @@ struct Input : GameRig, ::testing::Test {
             front.layers.push_back({level, {}});
         for (uint32_t v : values)
             front.layers[0].add(std::make_unique<Card>(Card{false, true, 0, v, 1, {}}));
-        for (size_t i = 0; i < selected; ++i) toggleSelection(game.selection, front.layers[0].cards[i].get(), game.cues);
+        for (size_t i = 0; i < selected; ++i)
+            toggleSelection(game.selection, front.layers[0].cards[i].get(), game.cues);
         sys.cues.clear();
     }
 };
@@ -113,7 +114,8 @@ TEST(WindowMessages, EachKindIsHandledOrLeftToTheSystem) {
         const bool quits = r.kind == MessageKind::Close;
         EXPECT_EQ(rig.sys.messages.size(), quits ? 1u : 0u);
         if (quits) {
-            EXPECT_TRUE(rig.sys.messages[0].kind == MessageKind::Quit && rig.sys.messages[0].exitCode == 0);
+            EXPECT_TRUE(rig.sys.messages[0].kind == MessageKind::Quit &&
+                        rig.sys.messages[0].exitCode == 0);
         }
     }
 }

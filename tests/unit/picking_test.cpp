@@ -44,12 +44,16 @@ TEST(Picking, EveryRangeHoldsBothEndsAndNothingBeyond) {
         {637, 675, 11}, {678, 718, 12}, {721, 761, 13}, {764, 804, 14}, {807, 849, 15}};
     const Face flat;  // no top card: only the grid and the half row
     for (const auto& r : rows) {
-        for (int32_t y : {r.low, r.high}) EXPECT_EQ(pickPlace(flat, 280, y), makePlace(2, r.place)) << y;
-        for (int32_t y : {r.low - 1, r.high + 1}) EXPECT_NE(pickPlace(flat, 280, y).y, r.place) << y;
+        for (int32_t y : {r.low, r.high})
+            EXPECT_EQ(pickPlace(flat, 280, y), makePlace(2, r.place)) << y;
+        for (int32_t y : {r.low - 1, r.high + 1})
+            EXPECT_NE(pickPlace(flat, 280, y).y, r.place) << y;
     }
     for (const auto& c : columns) {
-        for (int32_t x : {c.low, c.high}) EXPECT_EQ(pickPlace(flat, x, 200), makePlace(c.place, 1)) << x;
-        for (int32_t x : {c.low - 1, c.high + 1}) EXPECT_NE(pickPlace(flat, x, 200).x, c.place) << x;
+        for (int32_t x : {c.low, c.high})
+            EXPECT_EQ(pickPlace(flat, x, 200), makePlace(c.place, 1)) << x;
+        for (int32_t x : {c.low - 1, c.high + 1})
+            EXPECT_NE(pickPlace(flat, x, 200).x, c.place) << x;
     }
     const struct { int32_t x, y; double px, py; } targets[] = {
         {764, 360, 14, 4.5}, {804, 420, 14, 4.5}, {807, 360, 15, 4.5}, {849, 420, 15, 4.5},

@@ -185,6 +185,16 @@ TEST_F(DropTest, EachClassTakesItsCardsInOrderAndKickersStay) {
     }
 }
 
+// Each frame ages every particle by one; one already at 0 goes.
+TEST(Dust, AParticleAtNoLifeGoesTheOthersAge) {
+    ParticleCloud cloud;
+    for (int32_t life : {0, 1, 60}) cloud.particles.push_back({0, 0, 0, 0, 0, double(life), life});
+    ageParticles(cloud);
+    ASSERT_EQ(cloud.particles.size(), 2u);
+    EXPECT_TRUE(cloud.particles[0].life == 0 && cloud.particles[1].life == 59);
+    EXPECT_EQ(cloud.particles[0].z, 1.0);  // the order stays
+}
+
 // A full house leaves whole like a straight, newest first, though the search
 // for four of a kind marked its cards.
 TEST_F(DropTest, AFullHouseLeavesWholeNewestFirst) {

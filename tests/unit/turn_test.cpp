@@ -74,15 +74,22 @@ TEST_F(CubeTurning, UpTurnFromTheDeadZone) {
 TEST_F(CubeTurning, EachDirectionSettlesCommitsItsCycleAndRenumbers) {
     // At (100, 700) the cursor leans the cube 4070/507 degrees on the
     // horizontal axis and -3110/379 on the vertical.
-    const struct { uint8_t direction; std::vector<uint32_t> order; double tiltZ; } cases[] = {
-        {TurnUp, {4, 1, 5, 3, 2, 0}, -4070.0 / 507}, {TurnDown, {5, 1, 4, 3, 0, 2}, 4070.0 / 507},
-        {TurnRight, {1, 2, 3, 0, 4, 5}, 3110.0 / 379}, {TurnLeft, {3, 0, 1, 2, 4, 5}, -3110.0 / 379}};
+    const struct {
+        uint8_t direction;
+        std::vector<uint32_t> order;
+        double tiltZ;
+        uint8_t target;
+    } cases[] = {{TurnUp, {4, 1, 5, 3, 2, 0}, -4070.0 / 507, 4},
+                 {TurnDown, {5, 1, 4, 3, 0, 2}, 4070.0 / 507, 5},
+                 {TurnRight, {1, 2, 3, 0, 4, 5}, 3110.0 / 379, 1},
+                 {TurnLeft, {3, 0, 1, 2, 4, 5}, -3110.0 / 379, 3}};
     system.cursor = {100, 700};
     for (const auto& c : cases) {
         SCOPED_TRACE(int(c.direction));
         freshBoard();
         turnAndCommit(c.direction);
         EXPECT_DOUBLE_EQ(input.tiltZ, c.tiltZ);
+        EXPECT_EQ(turn.targetFace, c.target);
         EXPECT_EQ(order(), c.order);
     }
 }
@@ -90,7 +97,9 @@ TEST_F(CubeTurning, EachDirectionSettlesCommitsItsCycleAndRenumbers) {
 TEST_F(CubeTurning, TwoRightTurnsBringTheBackForwardFourRestore) {
     startTurn(context, TurnRight);
     for (int frame = 0; frame < 70; ++frame) stepTurnAnimation(context);
-    turnAndCommit(TurnRight);  // its start commits the first turn
+    cloud.particles.resize(3);
+    turnAndCommit(TurnRight);  // its start commits the first turn and clears the dust
+    EXPECT_TRUE(cloud.particles.empty());
     EXPECT_EQ(order()[0], 2u);
     turnAndCommit(TurnRight);
     turnAndCommit(TurnRight);
