@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <stdexcept>
 
 #include "platform/textures.h"
 #include "play/drop.h"
@@ -62,6 +63,12 @@ TEST(HandClasses, BoundaryHandsInEverySelectionOrder) {
     }
 }
 
+TEST(HandClasses, ValuesGoInAscendingAndASixthIsIgnored) {
+    Hand hand;
+    for (int v : {9, 1, 5, 3, 7, 2}) insertSorted(hand, static_cast<uint8_t>(v));
+    EXPECT_EQ(hand.values, (std::vector<uint8_t>{1, 3, 5, 7, 9}));
+}
+
 TEST(Score, CarriesAnyAmountAcrossEveryDigit) {
     ScoreDigits score{9};
     addToScore(score, 12);  // more than a hand ever scores
@@ -100,10 +107,7 @@ struct DropTest : ::testing::Test, PlayRig {
     Cards pick(const char* values) {
         Cards picked;
         for (uint32_t value : cards(values)) {
-            if (spare.empty()) {
-                ADD_FAILURE() << "no free card left to pick";
-                break;
-            }
+            if (spare.empty()) throw std::runtime_error("no free card left to pick");
             picked.push_back(spare.back());
             spare.pop_back();
             picked.back()->value = value;
@@ -177,7 +181,7 @@ TEST_F(DropTest, EachClassTakesItsCardsInOrderAndKickersStay) {
         const uint32_t count = board.cardCount();
         EXPECT_EQ(dropAndWatch(picked, !row.leave.empty()), row.leave);
         Cards kept;
-        for (size_t n : row.keep) kept.push_back(picked[n]);
+        for (size_t n : row.keep) kept.push_back(picked.at(n));
         EXPECT_EQ(selection.cards, kept);
         EXPECT_EQ(board.cardCount(), count - row.leave.size());
         EXPECT_EQ(score, row.after);
