@@ -122,6 +122,17 @@ Picture waitForScreen(const std::function<bool(const Picture&)>& ok, int timeout
     return shot;
 }
 
+// Waits until the cube holds still: two shots a fifth of a second apart alike.
+void waitForStillCube(int timeoutMs) {
+    Picture last = grabScreen();
+    for (int waited = 0; waited < timeoutMs; waited += 200) {
+        sleepMs(200);
+        Picture now = grabScreen();
+        if (screenDifference(last, now, {300, 200, 700, 560}) < 0.5) return;
+        last = now;
+    }
+}
+
 Picture waitForPage(int page, int timeoutMs = 10000) {
     return waitForScreen([page](const Picture& s) { return visiblePage(s) == page; }, timeoutMs);
 }
@@ -265,6 +276,7 @@ TEST_F(PlayingTheGame, MenuDealSelectDropTurnPauseTimeOutAndTopScore) {
     shot.savePng(shotPath("06-turned"));
     EXPECT_GT(screenDifference(beforeTurn, shot, {300, 200, 700, 560}), 10.0) << "W did not turn the cube";
 
+    waitForStillCube(10000);  // a slow machine may still be turning, and P waits for the turn
     key("p");
     shot = waitForPage(PagePaused);
     shot.savePng(shotPath("07-paused"));
