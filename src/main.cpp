@@ -4,9 +4,17 @@
 
 #include "frame/game.h"
 #include "frame/main_loop.h"
-#include "platform/sdl/sdl_system.h"
 #include "scores/top_score.h"
 #include "view/gl/gl_renderer.h"
+
+// The desktop's own interfaces on Windows, SDL2 elsewhere.
+#ifdef _WIN32
+#include "platform/win32/win32_system.h"
+using SystemBackend = pelmora::Win32System;
+#else
+#include "platform/sdl/sdl_system.h"
+using SystemBackend = pelmora::SdlSystem;
+#endif
 
 namespace {
 
@@ -24,8 +32,8 @@ int runGame(pelmora::System& system, pelmora::Renderer& renderer) {
 }  // namespace
 
 int main() {
-    // Declared first so that SDL shuts down after everything that uses it.
-    pelmora::SdlSystem system;
+    // Declared first so that the system goes after everything that uses it.
+    SystemBackend system;
     pelmora::GlRenderer renderer;
     return runGame(system, renderer);
 }

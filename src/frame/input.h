@@ -30,9 +30,6 @@ struct InputState {
     bool active = true;
 };
 
-// The result of a message the game leaves to the system's default handling.
-constexpr int32_t MessageLeftToSystem = 1;
-
 // Handles one message; gives the message result (0 when handled).
 int32_t windowProcedure(Game& game, const Message& message);
 void runFrameInput(Game& game);

@@ -50,14 +50,7 @@ void runGameClock(Game& game) {
     }
 }
 
-}  // namespace
-
-int32_t runMainLoop(Game& game) {
-    game.mode = ModeMenu;
-    game.gate.delay = 1000;
-    game.gate.lastAction = 0;
-    // Escape in the menu and the quit item end the program normally, like a close.
-    game.exitCode = 0;
+int32_t runWindowedLoop(Game& game) {
     WindowContext window = windowContext(game);
     if (!createGameWindow(window)) return 0;
     while (game.window.running) {
@@ -67,13 +60,30 @@ int32_t runMainLoop(Game& game) {
                 game.exitCode = message.exitCode;
                 break;
             }
-            windowProcedure(game, message);
+            game.system.dispatchMessage(message);
             continue;
         }
         if (!runFrame(game)) break;
     }
     destroyGameWindow(window);
     return game.exitCode;
+}
+
+}  // namespace
+
+int32_t runMainLoop(Game& game) {
+    game.mode = ModeMenu;
+    game.gate.delay = 1000;
+    game.gate.lastAction = 0;
+    // Escape in the menu and the quit item end the program normally, like a close.
+    game.exitCode = 0;
+    // Registered before the window exists: the system sends messages while
+    // it creates and shows it.
+    game.system.setWindowProcedure(
+        [&game](const Message& message) { return windowProcedure(game, message); });
+    const int32_t rc = runWindowedLoop(game);
+    game.system.setWindowProcedure(nullptr);
+    return rc;
 }
 
 bool runFrame(Game& game) {

@@ -120,6 +120,7 @@ int32_t windowProcedure(Game& game, const Message& message) {
     case MessageKind::SystemKeyDown:
     case MessageKind::SystemKeyUp:
     case MessageKind::Quit:
+    case MessageKind::Other:
         break;
     }
     return MessageLeftToSystem;

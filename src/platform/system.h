@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,7 @@ enum class MessageKind {
     LeftButtonUp,
     RightButtonUp,
     Quit,           // exitCode holds the code posted with it
+    Other,          // none of the above: the system's default handling applies
 };
 
 enum class SystemCommandKind { ScreenSaver, MonitorPower, Other };
@@ -49,6 +51,13 @@ struct Message {
     SystemCommandKind command = SystemCommandKind::Other;
     int exitCode = 0;
 };
+
+// The result of a message the game leaves to the system's default handling.
+constexpr int32_t MessageLeftToSystem = 1;
+
+// The game's window procedure: handles one message and gives 0, or
+// MessageLeftToSystem.
+using WindowProcedure = std::function<int32_t(const Message&)>;
 
 struct Point {
     int32_t x = 0;
@@ -100,6 +109,13 @@ public:
     // Takes one message without waiting; false when the queue is empty.
     virtual bool peekMessage(Message& out) = 0;
     virtual void postQuitMessage(int exitCode) = 0;
+    // Hands a taken message to the window procedure. A backend whose system
+    // calls the procedure itself (during window creation, for one) routes
+    // those calls there too; the others deliver every message through here.
+    virtual void setWindowProcedure(WindowProcedure procedure) { procedure_ = std::move(procedure); }
+    virtual void dispatchMessage(const Message& message) {
+        if (procedure_) procedure_(message);
+    }
 
     virtual Point cursorPosition() = 0;  // screen coordinates
     virtual Point screenToClient(Point screen) = 0;
@@ -147,6 +163,9 @@ public:
                                  BoxButtons buttons, BoxIcon icon) = 0;
 
     virtual Image loadBitmap(const std::string& path) = 0;
+
+protected:
+    WindowProcedure procedure_;
 };
 
 }  // namespace pelmora

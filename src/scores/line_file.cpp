@@ -42,31 +42,8 @@ bool LineFile::load() {
     if (size < 0 || size > MaxFileBytes) return false;
     in.seekg(0, std::ios::beg);
     const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    lines.clear();
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
-        std::string line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(std::move(line));
-        start = end + 1;
-    }
+    lines = splitLines(text);
     return true;
-}
-
-std::string LineFile::joinLines() const {
-    std::string text;
-    for (const auto& line : lines) text += line + "\r\n";
-    return text;
-}
-
-void LineFile::appendLines(const std::vector<std::string>& more) {
-    lines.insert(lines.end(), more.begin(), more.end());
-}
-
-bool LineFile::save() const {
-    return replaceFileAtomically(fileName, joinLines());
 }
 
 bool replaceFileAtomically(const std::string& path, const std::string& bytes) {

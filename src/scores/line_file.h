@@ -22,6 +22,10 @@ struct LineFile {
 };
 
 // Writes bytes to path atomically; false (and the old file untouched) on any failure.
+// Each system has its own way to do it.
 bool replaceFileAtomically(const std::string& path, const std::string& bytes);
+
+// The lines of a text, each without its LF or CR LF end.
+std::vector<std::string> splitLines(const std::string& text);
 
 }  // namespace pelmora

@@ -16,6 +16,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <stdexcept>
 #include <thread>
 
@@ -130,8 +131,25 @@ void GameProcess::start(const std::map<std::string, std::string>& extraEnv) {
     if (chdir(folder_.c_str()) != 0) _exit(127);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     for (const auto& [k, v] : extraEnv) setenv(k.c_str(), v.c_str(), 1);
-    execl(program_.c_str(), program_.c_str(), static_cast<char*>(nullptr));
+    std::vector<char*> argv;
+    for (std::string& word : command_) argv.push_back(word.data());
+    argv.push_back(nullptr);
+    execvp(argv[0], argv.data());
     _exit(127);
+}
+
+std::vector<std::string> gameCommand() {
+    const char* asked = std::getenv("PELMORA_GAME_COMMAND");
+    if (asked == nullptr || *asked == '\0') return {PELMORA_BINARY};
+    std::vector<std::string> words;
+    std::istringstream in(asked);
+    for (std::string word; in >> word;) words.push_back(word);
+    return words;
+}
+
+std::string assetFolder() {
+    const char* asked = std::getenv("PELMORA_ASSETS");
+    return asked != nullptr && *asked != '\0' ? asked : PELMORA_ASSETS;
 }
 
 bool GameProcess::waitExit(int timeoutMs, int& exitCode) {
@@ -153,8 +171,8 @@ std::string makeWorkFolder(const std::string& name, bool withAllTextures) {
     const fs::path dir = fs::path(PELMORA_BUILD) / "e2e-work" / name;
     fs::remove_all(dir);
     fs::create_directories(dir);
-    fs::copy(fs::path(PELMORA_ASSETS) / "sounds", dir / "sounds");
-    fs::copy(fs::path(PELMORA_ASSETS) / "textures", dir / "textures");
+    fs::copy(fs::path(assetFolder()) / "sounds", dir / "sounds");
+    fs::copy(fs::path(assetFolder()) / "textures", dir / "textures");
     if (!withAllTextures) fs::remove(dir / "textures" / "Menu.bmp");
     return dir.string();
 }

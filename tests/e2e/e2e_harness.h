@@ -39,10 +39,16 @@ double screenDifference(const Picture& a, const Picture& b, Rect r);
 void xdo(const std::string& args);
 void sleepMs(int ms);
 
+// The command that starts the game under test: the Linux build, or the one
+// PELMORA_GAME_COMMAND names, words split at spaces ("wine .../pelmora.exe").
+std::vector<std::string> gameCommand();
+// Where the generated textures and sounds are: PELMORA_ASSETS, else the build's.
+std::string assetFolder();
+
 class GameProcess {
 public:
-    explicit GameProcess(std::string folder, std::string program = PELMORA_BINARY)
-        : folder_(std::move(folder)), program_(std::move(program)) {}
+    explicit GameProcess(std::string folder, std::vector<std::string> command = gameCommand())
+        : folder_(std::move(folder)), command_(std::move(command)) {}
     ~GameProcess();
     void start(const std::map<std::string, std::string>& extraEnv = {});
     // Waits for the game to end; false on timeout.
@@ -52,7 +58,7 @@ public:
 
 private:
     std::string folder_;
-    std::string program_;
+    std::vector<std::string> command_;
     pid_t pid_ = -1;
 };
 

@@ -64,9 +64,9 @@ Rect scoreCell(int k) {
 Rect menuDigitCell(int k) { return {20.0 * k, 748.0, 20.0 * k + 20.0, 768.0}; }
 
 struct Assets {
-    Picture menu = loadBmp(std::string(PELMORA_ASSETS) + "/textures/Menu.bmp");
-    Picture plots = loadBmp(std::string(PELMORA_ASSETS) + "/textures/SubMenuPlots.bmp");
-    Picture atlas = loadBmp(std::string(PELMORA_ASSETS) + "/textures/CardTextureMap.bmp");
+    Picture menu = loadBmp(assetFolder() + "/textures/Menu.bmp");
+    Picture plots = loadBmp(assetFolder() + "/textures/SubMenuPlots.bmp");
+    Picture atlas = loadBmp(assetFolder() + "/textures/CardTextureMap.bmp");
 };
 
 const Assets& assets() {
@@ -202,7 +202,7 @@ Rect around(int x, int y, int half = 8) {
 class PlayingTheGame : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_GT(assets().atlas.width, 0) << "generated textures missing under " << PELMORA_ASSETS;
+        ASSERT_GT(assets().atlas.width, 0) << "generated textures missing under " << assetFolder();
         ASSERT_GT(grabScreen().width, 0) << "no X display";
     }
 };
@@ -407,7 +407,7 @@ TEST_F(PlayingTheGame, InstalledGameStartsInThePlayersDataFolder) {
         ASSERT_EQ(std::system(install.c_str()), 0) << install;
         for (const char* file : how.files) EXPECT_TRUE(fs::exists(root / "prefix" / file)) << file;
         fs::create_directories(root / "elsewhere");
-        GameProcess game((root / "elsewhere").string(), (root / "prefix" / how.launcher).string());
+        GameProcess game((root / "elsewhere").string(), {(root / "prefix" / how.launcher).string()});
         game.start({{"XDG_DATA_HOME", (root / "data").string()}});
         const Picture menu = waitForPage(PageNewGame, 20000);
         menu.savePng(shotPath(std::to_string(shot++) + "-installed-menu-" + how.name));

@@ -1,0 +1,119 @@
+// The thread's message queue and the real window procedure, which hands the
+// messages the game knows to its window procedure as they arrive.
+#include <windowsx.h>
+
+#include "platform/win32/win32_handles.h"
+#include "platform/win32/win32_system.h"
+
+namespace pelmora {
+namespace {
+
+Message withKind(MessageKind kind) {
+    Message m;
+    m.kind = kind;
+    return m;
+}
+
+Message withKey(MessageKind kind, WPARAM wParam) {
+    Message m = withKind(kind);
+    m.key = static_cast<uint32_t>(wParam);
+    return m;
+}
+
+// Mouse positions are signed: left of or above the client area they are negative.
+Message withPosition(MessageKind kind, LPARAM lParam) {
+    Message m = withKind(kind);
+    m.x = GET_X_LPARAM(lParam);
+    m.y = GET_Y_LPARAM(lParam);
+    return m;
+}
+
+Message systemCommand(WPARAM wParam) {
+    Message m = withKind(MessageKind::SystemCommand);
+    if (wParam == SC_SCREENSAVE) m.command = SystemCommandKind::ScreenSaver;
+    if (wParam == SC_MONITORPOWER) m.command = SystemCommandKind::MonitorPower;
+    return m;
+}
+
+}  // namespace
+
+Message translateWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_ACTIVATE: {
+        Message m = withKind(MessageKind::Activate);
+        m.minimised = HIWORD(wParam) != 0;
+        return m;
+    }
+    case WM_SYSCOMMAND:
+        return systemCommand(wParam);
+    case WM_CLOSE:
+        return withKind(MessageKind::Close);
+    case WM_KEYDOWN:
+        return withKey(MessageKind::KeyDown, wParam);
+    case WM_KEYUP:
+        return withKey(MessageKind::KeyUp, wParam);
+    case WM_SYSKEYDOWN:
+        return withKey(MessageKind::SystemKeyDown, wParam);
+    case WM_SYSKEYUP:
+        return withKey(MessageKind::SystemKeyUp, wParam);
+    case WM_SIZE: {
+        Message m = withKind(MessageKind::Size);
+        m.x = LOWORD(lParam);
+        m.y = HIWORD(lParam);
+        return m;
+    }
+    case WM_MOUSEMOVE:
+        return withPosition(MessageKind::MouseMove, lParam);
+    case WM_LBUTTONUP:
+        return withPosition(MessageKind::LeftButtonUp, lParam);
+    case WM_RBUTTONUP:
+        return withPosition(MessageKind::RightButtonUp, lParam);
+    default:
+        return withKind(MessageKind::Other);
+    }
+}
+
+// The backend rides along in the window's user data from the first message
+// that carries the creation parameters; earlier ones are the system's alone.
+LRESULT CALLBACK realWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* system = reinterpret_cast<Win32System*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    const Message translated = translateWindowMessage(message, wParam, lParam);
+    if (system != nullptr && translated.kind != MessageKind::Other &&
+        system->deliver(translated) != MessageLeftToSystem) {
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+int32_t Win32System::deliver(const Message& message) {
+    return procedure_ ? procedure_(message) : MessageLeftToSystem;
+}
+
+bool Win32System::peekMessage(Message& out) {
+    MSG& taken = handles_->taken;
+    if (!PeekMessageA(&taken, nullptr, 0, 0, PM_REMOVE)) return false;
+    if (taken.message == WM_QUIT) {
+        out = withKind(MessageKind::Quit);
+        out.exitCode = static_cast<int>(taken.wParam);
+        return true;
+    }
+    out = translateWindowMessage(taken.message, taken.wParam, taken.lParam);
+    return true;
+}
+
+// The game's procedure is reached through the window's class, as the system
+// does it, so a message's result goes back to the system that asked.
+void Win32System::dispatchMessage(const Message&) {
+    TranslateMessage(&handles_->taken);
+    DispatchMessageA(&handles_->taken);
+}
+
+void Win32System::postQuitMessage(int exitCode) {
+    PostQuitMessage(exitCode);
+}
+
+}  // namespace pelmora

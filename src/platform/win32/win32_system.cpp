@@ -1,0 +1,136 @@
+#include "platform/win32/win32_system.h"
+
+// The handles bring in the system headers, which the sound header needs first.
+#include "platform/win32/win32_handles.h"
+
+#include <mmsystem.h>
+
+#include <cstdio>
+#include <ctime>
+
+namespace pelmora {
+
+Win32System::Win32System() : handles_(std::make_unique<Win32Handles>()) {
+    handles_->instance = GetModuleHandleA(nullptr);
+}
+
+// Whatever the game left standing goes; a temporary display mode ends with
+// the process by itself.
+Win32System::~Win32System() {
+    Win32Handles& h = *handles_;
+    if (h.renderContext != nullptr) {
+        wglMakeCurrent(nullptr, nullptr);
+        wglDeleteContext(h.renderContext);
+    }
+    if (h.deviceContext != nullptr) ReleaseDC(h.window, h.deviceContext);
+    if (h.window != nullptr) DestroyWindow(h.window);
+}
+
+uint32_t Win32System::tickCount() {
+    return GetTickCount();
+}
+
+int64_t Win32System::calendarSeconds() {
+    return static_cast<int64_t>(std::time(nullptr));
+}
+
+void Win32System::playSound(const std::string& path) {
+    PlaySoundA(path.c_str(), nullptr, SND_FILENAME | SND_ASYNC | SND_NODEFAULT);
+}
+
+Point Win32System::cursorPosition() {
+    POINT at{};
+    if (!GetCursorPos(&at)) return {};
+    return {at.x, at.y};
+}
+
+Point Win32System::screenToClient(Point screen) {
+    POINT p{screen.x, screen.y};
+    if (handles_->window != nullptr) ScreenToClient(handles_->window, &p);
+    return {p.x, p.y};
+}
+
+Point Win32System::clientToScreen(Point client) {
+    POINT p{client.x, client.y};
+    if (handles_->window != nullptr) ClientToScreen(handles_->window, &p);
+    return {p.x, p.y};
+}
+
+void Win32System::setCursorPosition(Point screen) {
+    SetCursorPos(screen.x, screen.y);
+}
+
+void Win32System::showCursor(bool show) {
+    ShowCursor(show ? TRUE : FALSE);
+}
+
+void Win32System::setCursorShape(CursorShape shape) {
+    SetCursor(LoadCursorA(nullptr, shape == CursorShape::Wait ? IDC_WAIT : IDC_ARROW));
+}
+
+ScreenSize Win32System::primaryScreenSize() {
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    if (width <= 0 || height <= 0) return {};
+    return {static_cast<uint32_t>(width), static_cast<uint32_t>(height)};
+}
+
+bool Win32System::changeDisplayMode(uint32_t width, uint32_t height, uint8_t colourBits) {
+    DEVMODEA mode{};
+    mode.dmSize = sizeof mode;
+    mode.dmPelsWidth = width;
+    mode.dmPelsHeight = height;
+    mode.dmBitsPerPel = colourBits;
+    mode.dmFields = DM_BITSPERPEL | DM_PELSWIDTH | DM_PELSHEIGHT;
+    return ChangeDisplaySettingsA(&mode, CDS_FULLSCREEN) == DISP_CHANGE_SUCCESSFUL;
+}
+
+void Win32System::restoreDisplayMode() {
+    ChangeDisplaySettingsA(nullptr, 0);
+}
+
+namespace {
+
+UINT boxFlags(BoxButtons buttons, BoxIcon icon) {
+    UINT flags = buttons == BoxButtons::YesNo ? MB_YESNO : MB_OK;
+    switch (icon) {
+    case BoxIcon::Stop:
+        return flags | MB_ICONSTOP;
+    case BoxIcon::Information:
+        return flags | MB_ICONINFORMATION;
+    case BoxIcon::Exclamation:
+        break;
+    }
+    return flags | MB_ICONEXCLAMATION;
+}
+
+}  // namespace
+
+// Boxes have no owner: they also come before the window exists and after it is gone.
+BoxAnswer Win32System::messageBox(const std::string& text, const std::string& caption,
+                                  BoxButtons buttons, BoxIcon icon) {
+    switch (MessageBoxA(nullptr, text.c_str(), caption.c_str(), boxFlags(buttons, icon))) {
+    case IDOK:
+        return BoxAnswer::Ok;
+    case IDYES:
+        return BoxAnswer::Yes;
+    case IDNO:
+        return BoxAnswer::No;
+    default:
+        std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+        return BoxAnswer::Unanswered;
+    }
+}
+
+// The bits are read through the device context GL draws on; before there is
+// one, through the screen's.
+Image Win32System::loadBitmap(const std::string& path) {
+    HDC current = wglGetCurrentDC();
+    if (current != nullptr) return readBitmapFile(path.c_str(), current);
+    HDC screen = GetDC(nullptr);
+    Image image = readBitmapFile(path.c_str(), screen);
+    if (screen != nullptr) ReleaseDC(nullptr, screen);
+    return image;
+}
+
+}  // namespace pelmora

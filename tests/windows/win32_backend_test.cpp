@@ -1,0 +1,271 @@
+// The Windows backend of the system seam, run under Wine: message
+// translation, messages the system sends while it creates and shows the
+// window, the GL context steps, bitmaps through the GDI and the score file.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "platform/win32/win32_handles.h"
+#include "platform/win32/win32_system.h"
+#include "scores/line_file.h"
+#include "scores/top_score.h"
+
+namespace pelmora {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(Win32Messages, WindowMessagesBecomeTheGamesMessages) {
+    using K = MessageKind;
+    struct Case {
+        UINT message;
+        WPARAM w;
+        LPARAM l;
+        K kind;
+        uint32_t key;
+        int32_t x, y;
+    };
+    const Case cases[] = {
+        {WM_KEYDOWN, 'W', 0, K::KeyDown, 'W', 0, 0},
+        {WM_KEYUP, VK_RETURN, 0, K::KeyUp, vk::Enter, 0, 0},
+        {WM_SYSKEYDOWN, VK_F4, 0, K::SystemKeyDown, VK_F4, 0, 0},
+        {WM_SYSKEYUP, 'P', 0, K::SystemKeyUp, 'P', 0, 0},
+        {WM_CLOSE, 0, 0, K::Close, 0, 0, 0},
+        {WM_SIZE, SIZE_RESTORED, MAKELPARAM(1024, 768), K::Size, 0, 1024, 768},
+        {WM_MOUSEMOVE, 0, MAKELPARAM(12, 700), K::MouseMove, 0, 12, 700},
+        // left of and above the client area the coordinates are negative
+        {WM_LBUTTONUP, 0, MAKELPARAM(-3, -40), K::LeftButtonUp, 0, -3, -40},
+        {WM_RBUTTONUP, 0, MAKELPARAM(1023, 0), K::RightButtonUp, 0, 1023, 0},
+        {WM_PAINT, 0, 0, K::Other, 0, 0, 0},
+        {WM_LBUTTONDOWN, 0, MAKELPARAM(5, 5), K::Other, 0, 0, 0},
+    };
+    for (const Case& c : cases) {
+        const Message m = translateWindowMessage(c.message, c.w, c.l);
+        EXPECT_TRUE(m.kind == c.kind && m.key == c.key && m.x == c.x && m.y == c.y) << c.message;
+    }
+    EXPECT_TRUE(translateWindowMessage(WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, 1), 0).minimised);
+    EXPECT_FALSE(translateWindowMessage(WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, 0), 0).minimised);
+    const std::pair<WPARAM, SystemCommandKind> commands[] = {
+        {SC_SCREENSAVE, SystemCommandKind::ScreenSaver},
+        {SC_MONITORPOWER, SystemCommandKind::MonitorPower},
+        {SC_MINIMIZE, SystemCommandKind::Other},
+        {SC_CLOSE, SystemCommandKind::Other}};
+    for (const auto& [command, kind] : commands) {
+        EXPECT_EQ(translateWindowMessage(WM_SYSCOMMAND, command, 0).command, kind) << command;
+    }
+}
+
+// A game stand-in: records what reaches it and handles what the game handles.
+struct Recorder {
+    std::vector<Message> seen;
+    Win32System* system = nullptr;
+    int32_t operator()(const Message& m) {
+        seen.push_back(m);
+        if (m.kind == MessageKind::Close) system->postQuitMessage(7);
+        const bool swallowed = m.kind == MessageKind::SystemCommand &&
+                               m.command != SystemCommandKind::Other;
+        return m.kind == MessageKind::SystemCommand && !swallowed ? MessageLeftToSystem : 0;
+    }
+    bool saw(MessageKind kind) const {
+        for (const Message& m : seen)
+            if (m.kind == kind) return true;
+        return false;
+    }
+};
+
+struct Win32Window : ::testing::Test {
+    Win32System system;
+    Recorder recorder;
+    WindowRequest request{"Pelmora test", "PelmoraTestClass", 40, 30, 320, 240, false};
+
+    void SetUp() override {
+        recorder.system = &system;
+        system.setWindowProcedure([this](const Message& m) { return recorder(m); });
+        ASSERT_TRUE(system.registerWindowClass(request.className));
+    }
+    void TearDown() override {
+        system.destroyWindow();
+        system.unregisterWindowClass(request.className);
+    }
+    HWND window() { return system.handles().window; }
+    // Takes and dispatches every waiting message; gives the quit code, or -1.
+    int pump() {
+        Message m;
+        while (system.peekMessage(m)) {
+            if (m.kind == MessageKind::Quit) return m.exitCode;
+            system.dispatchMessage(m);
+        }
+        return -1;
+    }
+};
+
+TEST_F(Win32Window, MessagesSentWhileShowingReachTheGameAtOnce) {
+    ASSERT_TRUE(system.createWindow(request));
+    // A hidden window gets its first size message when it is shown.
+    system.showWindow();
+    EXPECT_TRUE(recorder.saw(MessageKind::Size)) << "no size message during ShowWindow";
+    EXPECT_TRUE(recorder.saw(MessageKind::Activate)) << "no activation during ShowWindow";
+    RECT client{};
+    GetClientRect(window(), &client);
+    EXPECT_EQ(client.right, 320);
+    EXPECT_EQ(client.bottom, 240);
+    RECT outer{};
+    GetWindowRect(window(), &outer);
+    EXPECT_EQ(outer.left, 40);
+    EXPECT_EQ(outer.top, 30);
+    // The cursor maps through the client area's origin.
+    const Point origin = system.clientToScreen({0, 0});
+    EXPECT_EQ(system.screenToClient({origin.x + 5, origin.y + 6}).x, 5);
+    EXPECT_GT(origin.y, outer.top) << "a windowed window has a caption";
+}
+
+TEST_F(Win32Window, SwallowedCommandsReturnZeroAndCloseCarriesTheQuitCode) {
+    ASSERT_TRUE(system.createWindow(request));
+    recorder.seen.clear();
+    EXPECT_EQ(SendMessageA(window(), WM_SYSCOMMAND, SC_SCREENSAVE, 0), 0);
+    EXPECT_EQ(SendMessageA(window(), WM_SYSCOMMAND, SC_MONITORPOWER, 2), 0);
+    ASSERT_EQ(recorder.seen.size(), 2u);
+    PostMessageA(window(), WM_KEYDOWN, 'P', 0);
+    PostMessageA(window(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(pump(), 7);
+    EXPECT_TRUE(recorder.saw(MessageKind::KeyDown));
+    EXPECT_TRUE(IsWindow(window())) << "a handled close must not destroy the window";
+}
+
+TEST_F(Win32Window, TheGlContextStepsSucceedAndTearDownInOrder) {
+    ASSERT_TRUE(system.createWindow(request));
+    ASSERT_TRUE(system.acquireDeviceContext());
+    const int format = system.choosePixelFormat(24, 16);
+    ASSERT_NE(format, 0);
+    ASSERT_TRUE(system.setPixelFormat(format));
+    ASSERT_TRUE(system.createRenderContext());
+    ASSERT_TRUE(system.makeRenderContextCurrent(true));
+    system.setSwapInterval(1);
+    system.swapBuffers();
+    EXPECT_EQ(wglGetCurrentDC(), system.handles().deviceContext);
+    EXPECT_TRUE(system.makeRenderContextCurrent(false));
+    EXPECT_TRUE(system.deleteRenderContext());
+    EXPECT_FALSE(system.deleteRenderContext()) << "deleted twice";
+    EXPECT_TRUE(system.releaseDeviceContext());
+    EXPECT_TRUE(system.destroyWindow());
+    EXPECT_FALSE(system.destroyWindow());
+    EXPECT_TRUE(system.unregisterWindowClass(request.className));
+    EXPECT_FALSE(system.unregisterWindowClass(request.className));
+    ASSERT_TRUE(system.registerWindowClass(request.className));  // for TearDown
+}
+
+TEST(Win32PixelFormat, TheDescriptionIsTheGamesOwn) {
+    const PIXELFORMATDESCRIPTOR d = describePixelFormat(24, 16);
+    EXPECT_EQ(d.nSize, 40);
+    EXPECT_EQ(d.nVersion, 1);
+    EXPECT_EQ(d.dwFlags, DWORD{PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER});
+    EXPECT_EQ(d.iPixelType, PFD_TYPE_RGBA);
+    EXPECT_EQ(d.cColorBits, 24);
+    EXPECT_EQ(d.cDepthBits, 16);
+    EXPECT_EQ(d.cStencilBits + d.cAlphaBits + d.cAccumBits + d.cAuxBuffers, 0);
+}
+
+std::string tempPath(const std::string& name) {
+    return (fs::temp_directory_path() / ("pelmora_" + std::to_string(GetCurrentProcessId()) + name))
+        .string();
+}
+
+void writeBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::string readBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Neighbouring pixels, rows and channels differ; y counts from the bottom row.
+uint8_t channel(int x, int y, int c) { return uint8_t(x * 7 + y * 50 + c * 85); }
+
+std::string bmpFile(int w, int h, bool topDown, int bits) {
+    const int stride = (w * bits / 8 + 3) / 4 * 4;
+    const int32_t header[] = {54 + stride * h, 0, 54, 40, w, topDown ? -h : h, bits << 16 | 1};
+    std::string out = "BM";
+    for (int32_t v : header)
+        for (int i = 0; i < 4; ++i) out.push_back(char(uint32_t(v) >> (8 * i)));
+    out.resize(54, 0);
+    for (int row = 0; row < h; ++row) {
+        for (int x = 0; x < w; ++x) {
+            if (bits == 32) out.push_back(0);
+            for (int c = 2; c >= 0; --c) out.push_back(char(channel(x, topDown ? h - 1 - row : row, c)));
+        }
+        out.resize(54 + size_t(stride * (row + 1)), 0);
+    }
+    if (bits == 32) {  // no alpha byte first: blue green red, then the spare byte
+        for (size_t at = 54; at + 4 <= out.size(); at += 4) std::rotate(&out[at], &out[at + 1], &out[at + 4]);
+    }
+    return out;
+}
+
+TEST(Win32Bitmaps, AnyWidthAndDepthComeOutPackedBottomUp) {
+    Win32System system;
+    const std::string path = tempPath(".bmp");
+    for (int bits : {24, 32}) {
+        for (int width : {1, 2, 3, 5, 1024}) {
+            std::vector<uint8_t> want;
+            for (int i = 0; i < 9 * width; ++i) want.push_back(channel(i / 3 % width, i / 3 / width, i % 3));
+            // Wine's loader gives top-down files as black pictures, so only
+            // bottom-up files are checked pixel for pixel.
+            writeBytes(path, bmpFile(width, 3, false, bits));
+            const Image image = system.loadBitmap(path);
+            EXPECT_TRUE(image.loaded && image.width == width && image.height == 3 && image.pixels == want)
+                << width << " wide, " << bits << " bits";
+            writeBytes(path, bmpFile(width, 3, true, bits));
+            const Image topDown = system.loadBitmap(path);
+            EXPECT_TRUE(topDown.loaded && topDown.height == 3 && topDown.pixels.size() == want.size());
+        }
+    }
+    writeBytes(path, "BM not a bitmap at all");
+    EXPECT_FALSE(system.loadBitmap(path).loaded);
+    fs::remove(path);
+    EXPECT_FALSE(system.loadBitmap("textures\\Absent.bmp").loaded);
+}
+
+const std::string Sample =
+    "<div id=\"topscore\">\r\n<div id=\"ts_time\">00:03:07</div>\r\n"
+    "<div id=\"ts_value\">1234</div>\r\n</div>\r\n";
+
+TEST(Win32ScoreFile, WrittenAsFourCrLfLinesOverTheOldFileAndReadBack) {
+    const fs::path dir = tempPath("-scores");
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    const std::string path = (dir / "scoredata.xml").string();
+    writeBytes(path, "old bytes, longer than the new ones will be ........................");
+    GameClock clock;
+    clock.minutesUnits = 3;
+    clock.secondsUnits = 7;
+    TopScore top;
+    storeTopScore(top, clock, {4, 3, 2, 1});
+    ASSERT_TRUE(saveTopScore(top, path));
+    EXPECT_EQ(readBytes(path), Sample);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1) << "temporary left";
+    TopScore back{{9, 9, 9, 9, 9, 9}, {5}};
+    loadTopScore(back, path);
+    EXPECT_EQ(back.time, top.time);
+    EXPECT_EQ(back.value, top.value);
+
+    // A folder where the file should be: nothing is read, nothing replaced.
+    const std::string folder = (dir / "folder.xml").string();
+    fs::create_directories(folder);
+    LineFile asFile{folder, {"kept"}};
+    EXPECT_FALSE(asFile.load());
+    EXPECT_FALSE(asFile.save());
+    EXPECT_TRUE(fs::is_directory(folder));
+    EXPECT_FALSE(saveTopScore(top, (dir / "missing" / "scoredata.xml").string()));
+    writeBytes(path, std::string((1 << 20) + 1, 'x'));
+    LineFile tooLarge{path, {}};
+    EXPECT_FALSE(tooLarge.load()) << "a file far too large for a score file";
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2);
+    fs::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace pelmora
