@@ -63,7 +63,7 @@ target_compile_options(win32_tests PRIVATE -Wall -Wextra)
 
 # Every Wine run makes a prefix of its own (about half a minute), so the unit
 # and backend tests share one. The end-to-end tests are the Linux build's,
-# pointed at pelmora.exe in a copy of the player's folder.
+# run on pelmora.exe in copies of the player's folder.
 enable_testing()
 set(PELMORA_WITH_WINE ${CMAKE_SOURCE_DIR}/tests/windows/with-wine.sh)
 add_test(NAME windows_unit_tests
@@ -72,7 +72,7 @@ add_test(NAME windows_unit_tests
 set_tests_properties(windows_unit_tests PROPERTIES TIMEOUT 600)
 
 set(PELMORA_E2E ${PELMORA_HOST_BUILD}/tests/e2e/e2e_tests)
-set(PELMORA_E2E_ENV "PELMORA_GAME_COMMAND=wine ${PELMORA_DIST}/pelmora.exe" "PELMORA_ASSETS=${PELMORA_DIST}")
+set(PELMORA_E2E_ENV "PELMORA_GAME_COMMAND=wine pelmora.exe" "PELMORA_ASSETS=${PELMORA_DIST}")
 add_test(NAME windows_e2e_tests
   COMMAND ${PELMORA_WITH_WINE} ${PELMORA_E2E} --gtest_filter=-*Installed*:*FullScreen*)
 add_test(NAME windows_e2e_refused_fullscreen

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Runs a command under a private Xvfb screen of 1024x768x24, started here and
-# stopped afterwards, with no sound device. Xvfb picks a free display itself,
-# so runs started side by side never share one.
+# Runs a command under a private Xvfb screen of 1024x768x24 (or the
+# WIDTHxHEIGHTxDEPTH in PELMORA_SCREEN), started here and stopped afterwards,
+# with no sound device. Xvfb picks a free display itself, so runs started side
+# by side never share one.
 set -u
 numberFile=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$numberFile" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 "${PELMORA_SCREEN:-1024x768x24}" -nolisten tcp 3>"$numberFile" >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null; wait $xvfb 2>/dev/null; rm -f "$numberFile"' EXIT
 for _ in $(seq 1 200); do

@@ -171,8 +171,8 @@ std::string makeWorkFolder(const std::string& name, bool withAllTextures) {
     const fs::path dir = fs::path(PELMORA_BUILD) / "e2e-work" / name;
     fs::remove_all(dir);
     fs::create_directories(dir);
-    fs::copy(fs::path(assetFolder()) / "sounds", dir / "sounds");
-    fs::copy(fs::path(assetFolder()) / "textures", dir / "textures");
+    // The whole folder: a player's folder also holds the program itself.
+    fs::copy(assetFolder(), dir, fs::copy_options::recursive);
     if (!withAllTextures) fs::remove(dir / "textures" / "Menu.bmp");
     return dir.string();
 }

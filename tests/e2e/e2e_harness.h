@@ -40,7 +40,8 @@ void xdo(const std::string& args);
 void sleepMs(int ms);
 
 // The command that starts the game under test: the Linux build, or the one
-// PELMORA_GAME_COMMAND names, words split at spaces ("wine .../pelmora.exe").
+// PELMORA_GAME_COMMAND names, words split at spaces, run in the game's
+// folder ("wine pelmora.exe").
 std::vector<std::string> gameCommand();
 // Where the generated textures and sounds are: PELMORA_ASSETS, else the build's.
 std::string assetFolder();
@@ -62,7 +63,7 @@ private:
     pid_t pid_ = -1;
 };
 
-// A fresh working folder holding the generated textures and sounds.
+// A fresh working folder holding a copy of the asset folder.
 std::string makeWorkFolder(const std::string& name, bool withAllTextures = true);
 std::string readFile(const std::string& path);
 void writeFile(const std::string& path, const std::string& bytes);

@@ -89,13 +89,17 @@ uint32_t readDigit(const Picture& shot, Rect cell) {
     return best;
 }
 
-// The menu page whose panel is on screen, or -1 when none is.
-int visiblePage(const Picture& shot) {
+Rect moved(Rect r, int dx, int dy) { return {r.x0 + dx, r.y0 + dy, r.x1 + dx, r.y1 + dy}; }
+
+// The menu page whose panel is on screen, or -1 when none is; dx, dy is
+// where the client area's top-left corner lies on the screen.
+int visiblePage(const Picture& shot, int dx = 0, int dy = 0) {
     const AtlasRect panels[5] = {PanelNewGame, PanelQuit, PanelPaused, PanelGameWon, PanelGameOver};
     int best = -1;
     double bestDiff = SamePicture;
     for (int page = 0; page < 5; ++page) {
-        const double diff = regionDifference(shot, PanelOnScreen, assets().plots, textureRect(panels[page]));
+        const double diff =
+            regionDifference(shot, moved(PanelOnScreen, dx, dy), assets().plots, textureRect(panels[page]));
         if (diff < bestDiff) {
             bestDiff = diff;
             best = page;
@@ -104,10 +108,10 @@ int visiblePage(const Picture& shot) {
     return best;
 }
 
-bool menuPictureShows(const Picture& shot) {
+bool menuPictureShows(const Picture& shot, int dx = 0, int dy = 0) {
     const Picture& m = assets().menu;
     // The strip above the panel, stretched from the picture to the window.
-    const Rect onScreen{0, 40, 1024, 270};
+    const Rect onScreen = moved({0, 40, 1024, 270}, dx, dy);
     const Rect inPicture{0, 40.0 * m.height / 768, static_cast<double>(m.width), 270.0 * m.height / 768};
     return regionDifference(shot, onScreen, m, inPicture) < SamePicture;
 }
@@ -334,6 +338,68 @@ std::string findWindow(const std::string& title, int timeoutMs) {
         sleepMs(200);
     }
     return {};
+}
+
+// Answers a message box with a key; false when no box of that title came.
+bool answerBox(const std::string& title, const std::string& key, GameProcess& game) {
+    const std::string box = findWindow(title, 20000);
+    if (box.empty()) return false;
+    sleepMs(500);
+    xdo("windowactivate --sync " + box);
+    xdo("key --clearmodifiers " + key);
+    sleepMs(1000);
+    if (!findWindow(title, 200).empty() && game.running()) xdo("key --window " + box + " " + key);
+    return true;
+}
+
+// Where the client area of a centred window lies: the window's corner sits at
+// half the screen minus half the client area, and the client area lies within
+// its frame. Found as the place where the new-game panel fits best.
+bool findMenuInWindow(const Picture& shot, int& dx, int& dy) {
+    const int x0 = shot.width / 2 - 512, y0 = shot.height / 2 - 384;
+    double best = SamePicture;
+    for (int y = y0; y <= y0 + 40; ++y) {
+        for (int x = x0; x <= x0 + 16; ++x) {
+            const double diff = regionDifference(shot, moved(PanelOnScreen, x, y), assets().plots,
+                                                 textureRect(PanelNewGame));
+            if (diff < best) {
+                best = diff;
+                dx = x;
+                dy = y;
+            }
+        }
+    }
+    return best < SamePicture && menuPictureShows(shot, dx, dy);
+}
+
+// Needs a screen that has no 1024x768 mode, so the full-screen switch is refused.
+TEST_F(PlayingTheGame, RefusedFullScreenOffersAWindowOrEndsTheProgram) {
+    const Picture screen = grabScreen();
+    if (screen.width == 1024 && screen.height == 768) GTEST_SKIP() << "the screen has the game's size";
+    const std::string folder = makeWorkFolder("windowed");
+    GameProcess windowed(folder);
+    windowed.start();
+    ASSERT_TRUE(answerBox("Vask GL", "Return", windowed)) << "no box offered windowed play";
+    int dx = 0, dy = 0;
+    const Picture shot = waitForScreen([&](const Picture& s) { return findMenuInWindow(s, dx, dy); }, 20000);
+    shot.savePng(shotPath("12-windowed-menu"));
+    ASSERT_TRUE(findMenuInWindow(shot, dx, dy)) << "no centred 1024x768 client area shows the menu";
+    // The top score sits in the client area's bottom-left corner: the client area is 768 high.
+    EXPECT_EQ(readDigit(shot, moved(menuDigitCell(0), dx, dy)), 0u);
+    key("Escape");
+    int code = -1;
+    ASSERT_TRUE(windowed.waitExit(10000, code));
+    EXPECT_EQ(code, 0);
+
+    GameProcess declined(folder);
+    declined.start();
+    ASSERT_TRUE(answerBox("Vask GL", "Escape", declined)) << "no box offered windowed play";
+    const std::string closing = findWindow("ERROR", 20000);
+    ASSERT_FALSE(closing.empty()) << "declining did not say the program will close";
+    grabScreen().savePng(shotPath("13-program-will-now-close"));
+    ASSERT_TRUE(answerBox("ERROR", "Return", declined));
+    ASSERT_TRUE(declined.waitExit(10000, code)) << "the closing box could not be answered";
+    EXPECT_EQ(code, 0);
 }
 
 TEST_F(PlayingTheGame, MissingTextureShowsInitializationFailedAndKeepsTheScoreFile) {

@@ -109,17 +109,14 @@ UINT boxFlags(BoxButtons buttons, BoxIcon icon) {
 // Boxes have no owner: they also come before the window exists and after it is gone.
 BoxAnswer Win32System::messageBox(const std::string& text, const std::string& caption,
                                   BoxButtons buttons, BoxIcon icon) {
-    switch (MessageBoxA(nullptr, text.c_str(), caption.c_str(), boxFlags(buttons, icon))) {
-    case IDOK:
-        return BoxAnswer::Ok;
-    case IDYES:
-        return BoxAnswer::Yes;
-    case IDNO:
-        return BoxAnswer::No;
-    default:
+    const int pressed = MessageBoxA(nullptr, text.c_str(), caption.c_str(), boxFlags(buttons, icon));
+    if (pressed == 0) {
         std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
         return BoxAnswer::Unanswered;
     }
+    if (buttons == BoxButtons::Ok) return BoxAnswer::Ok;
+    // A Yes/No box closed without choosing counts as No.
+    return pressed == IDYES ? BoxAnswer::Yes : BoxAnswer::No;
 }
 
 // The bits are read through the device context GL draws on; before there is
