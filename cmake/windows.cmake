@@ -65,6 +65,11 @@ target_compile_options(win32_tests PRIVATE -Wall -Wextra)
 # and backend tests share one. The end-to-end tests are the Linux build's,
 # run on pelmora.exe in copies of the player's folder.
 enable_testing()
+add_test(NAME windows_imports_only_system_dlls
+  COMMAND ${CMAKE_SOURCE_DIR}/tests/windows/check-imports.sh $<TARGET_FILE:pelmora>)
+add_test(NAME windows_player_folder
+  COMMAND ${CMAKE_SOURCE_DIR}/tests/windows/check-dist.sh ${PELMORA_DIST} ${PELMORA_HOST_RUN}
+    ${CMAKE_BINARY_DIR}/pelmora-windows.zip)
 set(PELMORA_WITH_WINE ${CMAKE_SOURCE_DIR}/tests/windows/with-wine.sh)
 add_test(NAME windows_unit_tests
   COMMAND ${PELMORA_WITH_WINE} sh -c "wine \"$0\" --gtest_brief=1 && wine \"$1\" --gtest_brief=1"
@@ -78,5 +83,5 @@ add_test(NAME windows_e2e_tests
 add_test(NAME windows_e2e_refused_fullscreen
   COMMAND ${PELMORA_WITH_WINE} ${PELMORA_E2E} --gtest_filter=*FullScreen*)
 set_tests_properties(windows_e2e_tests windows_e2e_refused_fullscreen PROPERTIES
-  TIMEOUT 900 ENVIRONMENT "${PELMORA_E2E_ENV}")
+  TIMEOUT 900 RUN_SERIAL TRUE ENVIRONMENT "${PELMORA_E2E_ENV}")
 set_property(TEST windows_e2e_refused_fullscreen APPEND PROPERTY ENVIRONMENT PELMORA_SCREEN=1280x1024x24)
