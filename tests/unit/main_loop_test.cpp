@@ -72,5 +72,28 @@ TEST_F(MainLoop, AGameThroughAPauseWhileMinimisedToATimeoutWithABetterScore) {
     EXPECT_EQ(game.topScore.value, ScoreDigits{7});
 }
 
+// Like the desktop, it sends a message of its own while it shows the window.
+struct SendingSystem : FakeSystem {
+    void showWindow() override {
+        FakeSystem::showWindow();
+        if (procedure_) procedure_({MessageKind::KeyDown, vk::letter('Q')});
+    }
+    bool hasProcedure() const { return static_cast<bool>(procedure_); }
+};
+
+TEST(MainLoopMessages, MessagesSentWhileTheWindowOpensReachTheGameAndQuitCarriesItsCode) {
+    SendingSystem sys;
+    FakeRenderer gfx;
+    Game game{sys, gfx};
+    for (const char* name : {"Menu", "SubMenuPlots", "CubeSurface", "CardTextureMap"})
+        sys.bitmaps[std::string("textures\\") + name + ".bmp"] = {true, {1, 2, 3, 4, 5, 6}, 2, 1};
+    sys.messages.push_back({MessageKind::KeyDown, vk::Space});
+    sys.messages.push_back({MessageKind::Quit});
+    sys.messages.back().exitCode = 3;
+    EXPECT_EQ(runMainLoop(game), 3);
+    EXPECT_TRUE(game.input.keys[vk::letter('Q')] && game.input.keys[vk::Space]);
+    EXPECT_FALSE(sys.hasProcedure()) << "the procedure outlives the loop";
+}
+
 }  // namespace
 }  // namespace pelmora
