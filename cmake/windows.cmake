@@ -83,5 +83,5 @@ add_test(NAME windows_e2e_tests
 add_test(NAME windows_e2e_refused_fullscreen
   COMMAND ${PELMORA_WITH_WINE} ${PELMORA_E2E} --gtest_filter=*FullScreen*)
 set_tests_properties(windows_e2e_tests windows_e2e_refused_fullscreen PROPERTIES
-  TIMEOUT 900 RUN_SERIAL TRUE ENVIRONMENT "${PELMORA_E2E_ENV}")
+  TIMEOUT 900 RUN_SERIAL TRUE ENVIRONMENT "${PELMORA_E2E_ENV};PELMORA_WINE_TIMEOUT=780")
 set_property(TEST windows_e2e_refused_fullscreen APPEND PROPERTY ENVIRONMENT PELMORA_SCREEN=1280x1024x24)

@@ -2,7 +2,9 @@
 # Runs a command against a fresh Wine prefix of its own, under a private Xvfb
 # screen, and removes both afterwards. The screen is 1024x768x24 unless
 # PELMORA_SCREEN says otherwise (WIDTHxHEIGHTxDEPTH). The command finds the
-# prefix through WINEPREFIX and may start programs with "wine".
+# prefix through WINEPREFIX and may start programs with "wine". The command
+# gets PELMORA_WINE_TIMEOUT seconds (540), so that the clean-up here always runs
+# before a caller's own time limit strikes.
 set -u
 screen="${PELMORA_SCREEN:-1024x768x24}"
 work=$(mktemp -d "${TMPDIR:-/tmp}/pelmora-wine.XXXXXX")
@@ -45,9 +47,10 @@ timeout 60 wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_D
 timeout 60 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
 timeout 60 wineserver -w
 # One server for the whole run, started clean: a game run under a faked
-# calendar must not hand that calendar to the server.
-# Its services start now, away from the command's output, which they would
-# otherwise hold open long after the command is done.
-wineserver -p
+# calendar must not hand that calendar to the server. Its services start now,
+# away from the command's output, which they would otherwise hold open long
+# after the command is done. Should this script be killed outright, the
+# server still ends a minute after its last program.
+wineserver -p60
 timeout 60 wine cmd /c exit </dev/null >/dev/null 2>&1
-"$@"
+timeout --kill-after=10 "${PELMORA_WINE_TIMEOUT:-540}" "$@"
