@@ -132,6 +132,20 @@ TEST(CoverRule, RemovalsFreeTheCardsTheyOpenAndFreeCardsAloneClearAFace) {
 namespace pelmora {
 namespace {
 
+// The generator is the game's own, so a seed deals the same cube on every
+// system: the first cards of the front and back faces dealt at 2026-01-01 00:00 UTC.
+TEST(Deal, TheSameSeedDealsTheSameCubeEverywhere) {
+    Board board;
+    Random random;
+    random.seed(1767225600u);
+    dealBoard(board, random);
+    std::vector<int> ends;
+    for (uint8_t f : {0, 5}) {
+        for (uint32_t n = 0; n < 6; ++n) ends.push_back(board.face(f)->layers[0].cards[n]->value);
+    }
+    EXPECT_EQ(ends, (std::vector<int>{9, 47, 51, 4, 12, 25, 28, 31, 37, 46, 14, 42}));
+}
+
 // Arguments the design never produces must still not break the board.
 TEST(BoardGuards, OutOfRangeArgumentsChangeNothing) {
     Board board;

@@ -17,6 +17,7 @@ Win32System::Win32System() : handles_(std::make_unique<Win32Handles>()) {
 // Whatever the game left standing goes; a temporary display mode ends with
 // the process by itself.
 Win32System::~Win32System() {
+    procedure_ = nullptr;  // the game is gone; destroying the window sends messages
     Win32Handles& h = *handles_;
     if (h.renderContext != nullptr) {
         wglMakeCurrent(nullptr, nullptr);
