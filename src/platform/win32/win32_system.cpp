@@ -1,3 +1,4 @@
+// Time, sound cues, the cursor, the screen size and bitmaps on Windows.
 #include "platform/win32/win32_system.h"
 
 // The handles bring in the system headers, which the sound header needs first.
@@ -5,7 +6,6 @@
 
 #include <mmsystem.h>
 
-#include <cstdio>
 #include <ctime>
 
 namespace pelmora {
@@ -74,50 +74,6 @@ ScreenSize Win32System::primaryScreenSize() {
     const int height = GetSystemMetrics(SM_CYSCREEN);
     if (width <= 0 || height <= 0) return {};
     return {static_cast<uint32_t>(width), static_cast<uint32_t>(height)};
-}
-
-bool Win32System::changeDisplayMode(uint32_t width, uint32_t height, uint8_t colourBits) {
-    DEVMODEA mode{};
-    mode.dmSize = sizeof mode;
-    mode.dmPelsWidth = width;
-    mode.dmPelsHeight = height;
-    mode.dmBitsPerPel = colourBits;
-    mode.dmFields = DM_BITSPERPEL | DM_PELSWIDTH | DM_PELSHEIGHT;
-    return ChangeDisplaySettingsA(&mode, CDS_FULLSCREEN) == DISP_CHANGE_SUCCESSFUL;
-}
-
-void Win32System::restoreDisplayMode() {
-    ChangeDisplaySettingsA(nullptr, 0);
-}
-
-namespace {
-
-UINT boxFlags(BoxButtons buttons, BoxIcon icon) {
-    UINT flags = buttons == BoxButtons::YesNo ? MB_YESNO : MB_OK;
-    switch (icon) {
-    case BoxIcon::Stop:
-        return flags | MB_ICONSTOP;
-    case BoxIcon::Information:
-        return flags | MB_ICONINFORMATION;
-    case BoxIcon::Exclamation:
-        break;
-    }
-    return flags | MB_ICONEXCLAMATION;
-}
-
-}  // namespace
-
-// Boxes have no owner: they also come before the window exists and after it is gone.
-BoxAnswer Win32System::messageBox(const std::string& text, const std::string& caption,
-                                  BoxButtons buttons, BoxIcon icon) {
-    const int pressed = MessageBoxA(nullptr, text.c_str(), caption.c_str(), boxFlags(buttons, icon));
-    if (pressed == 0) {
-        std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
-        return BoxAnswer::Unanswered;
-    }
-    if (buttons == BoxButtons::Ok) return BoxAnswer::Ok;
-    // A Yes/No box closed without choosing counts as No.
-    return pressed == IDYES ? BoxAnswer::Yes : BoxAnswer::No;
 }
 
 // The bits are read through the device context GL draws on; before there is

@@ -1,5 +1,5 @@
-// The window, its device context, pixel format and legacy GL context, one
-// step per call.
+// The full-screen display mode, the window, its device context, pixel format
+// and legacy GL context, one step per call.
 #include "platform/win32/win32_handles.h"
 #include "platform/win32/win32_system.h"
 
@@ -31,6 +31,20 @@ PIXELFORMATDESCRIPTOR describePixelFormat(uint8_t colourBits, uint8_t depthBits)
     format.cDepthBits = depthBits;
     format.iLayerType = PFD_MAIN_PLANE;
     return format;
+}
+
+bool Win32System::changeDisplayMode(uint32_t width, uint32_t height, uint8_t colourBits) {
+    DEVMODEA mode{};
+    mode.dmSize = sizeof mode;
+    mode.dmPelsWidth = width;
+    mode.dmPelsHeight = height;
+    mode.dmBitsPerPel = colourBits;
+    mode.dmFields = DM_BITSPERPEL | DM_PELSWIDTH | DM_PELSHEIGHT;
+    return ChangeDisplaySettingsA(&mode, CDS_FULLSCREEN) == DISP_CHANGE_SUCCESSFUL;
+}
+
+void Win32System::restoreDisplayMode() {
+    ChangeDisplaySettingsA(nullptr, 0);
 }
 
 bool Win32System::registerWindowClass(const std::string& className) {
