@@ -1,10 +1,11 @@
 // The game's door to the operating system for time, sound, messages, the
 // cursor, the screen, the window with its GL context, message boxes and
-// bitmaps; drawing goes through the Renderer and the score file through the
-// C library. A backend per system implements it (SDL2 on Linux); tests use a
-// fake that scripts messages and the clock. It speaks the game's language:
-// virtual-key codes with the classic desktop values, the game's own message
-// kinds, paths written with backslashes.
+// bitmaps; drawing goes through the Renderer and the score file through each
+// system's own file calls. A backend per system implements it (SDL2 on Linux,
+// the desktop's own interfaces on Windows); tests use a fake that scripts
+// messages and the clock. It speaks the game's language: virtual-key codes
+// with the classic desktop values, the game's own message kinds, paths
+// written with backslashes.
 #pragma once
 
 #include <cstdint>

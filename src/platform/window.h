@@ -22,9 +22,7 @@ struct AppWindow {
     bool cursorVisible = true;
     uint32_t height = 768;
     uint32_t width = 1024;
-    // The depth every current display mode offers; a desktop refuses a
-    // full-screen switch to 24 bits.
-    uint8_t colourBits = 32;
+    uint8_t colourBits = 24;
     std::string title = "Pelmora";
     std::string className = WindowClassName;
     // What has been created so far, so teardown undoes exactly that.

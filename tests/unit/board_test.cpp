@@ -140,7 +140,7 @@ TEST(Deal, TheSameSeedDealsTheSameCubeEverywhere) {
     random.seed(1767225600u);
     dealBoard(board, random);
     std::vector<int> ends;
-    for (uint8_t f : {0, 5}) {
+    for (const uint8_t f : {uint8_t{0}, uint8_t{5}}) {
         for (uint32_t n = 0; n < 6; ++n) ends.push_back(board.face(f)->layers[0].cards[n]->value);
     }
     EXPECT_EQ(ends, (std::vector<int>{9, 47, 51, 4, 12, 25, 28, 31, 37, 46, 14, 42}));

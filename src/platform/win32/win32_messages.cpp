@@ -1,7 +1,5 @@
 // The thread's message queue and the real window procedure, which hands the
 // messages the game knows to its window procedure as they arrive.
-#include <windowsx.h>
-
 #include "platform/win32/win32_handles.h"
 #include "platform/win32/win32_system.h"
 
@@ -20,14 +18,6 @@ Message withKey(MessageKind kind, WPARAM wParam) {
     return m;
 }
 
-// Mouse positions are signed: left of or above the client area they are negative.
-Message withPosition(MessageKind kind, LPARAM lParam) {
-    Message m = withKind(kind);
-    m.x = GET_X_LPARAM(lParam);
-    m.y = GET_Y_LPARAM(lParam);
-    return m;
-}
-
 Message systemCommand(WPARAM wParam) {
     Message m = withKind(MessageKind::SystemCommand);
     if (wParam == SC_SCREENSAVE) m.command = SystemCommandKind::ScreenSaver;
@@ -37,7 +27,7 @@ Message systemCommand(WPARAM wParam) {
 
 }  // namespace
 
-Message translateWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+Message translateWindowMessage(UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
     case WM_ACTIVATE: {
         Message m = withKind(MessageKind::Activate);
@@ -56,18 +46,15 @@ Message translateWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return withKey(MessageKind::SystemKeyDown, wParam);
     case WM_SYSKEYUP:
         return withKey(MessageKind::SystemKeyUp, wParam);
-    case WM_SIZE: {
-        Message m = withKind(MessageKind::Size);
-        m.x = LOWORD(lParam);
-        m.y = HIWORD(lParam);
-        return m;
-    }
+    case WM_SIZE:
+        return withKind(MessageKind::Size);
+    // The game reads the cursor itself when it handles a mouse message.
     case WM_MOUSEMOVE:
-        return withPosition(MessageKind::MouseMove, lParam);
+        return withKind(MessageKind::MouseMove);
     case WM_LBUTTONUP:
-        return withPosition(MessageKind::LeftButtonUp, lParam);
+        return withKind(MessageKind::LeftButtonUp);
     case WM_RBUTTONUP:
-        return withPosition(MessageKind::RightButtonUp, lParam);
+        return withKind(MessageKind::RightButtonUp);
     default:
         return withKind(MessageKind::Other);
     }

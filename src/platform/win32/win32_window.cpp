@@ -33,6 +33,8 @@ PIXELFORMATDESCRIPTOR describePixelFormat(uint8_t colourBits, uint8_t depthBits)
     return format;
 }
 
+// Only a mode of exactly the asked size will do; the colour depth is matched
+// when the display offers it. Current desktops offer 32 bits and nothing else.
 bool Win32System::changeDisplayMode(uint32_t width, uint32_t height, uint8_t colourBits) {
     DEVMODEA mode{};
     mode.dmSize = sizeof mode;
@@ -40,6 +42,8 @@ bool Win32System::changeDisplayMode(uint32_t width, uint32_t height, uint8_t col
     mode.dmPelsHeight = height;
     mode.dmBitsPerPel = colourBits;
     mode.dmFields = DM_BITSPERPEL | DM_PELSWIDTH | DM_PELSHEIGHT;
+    if (ChangeDisplaySettingsA(&mode, CDS_FULLSCREEN) == DISP_CHANGE_SUCCESSFUL) return true;
+    mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
     return ChangeDisplaySettingsA(&mode, CDS_FULLSCREEN) == DISP_CHANGE_SUCCESSFUL;
 }
 
