@@ -11,13 +11,15 @@ struct LineFile {
     std::string fileName;
     std::vector<std::string> lines;
 
-    // False when the file is missing, unreadable or implausibly large.
+    // False when the file is missing, unreadable, not a regular file or
+    // implausibly large.
     bool load();
     std::string joinLines() const;
     void clearLines() { lines.clear(); }
     void appendLines(const std::vector<std::string>& more);
-    // Writes a temporary file beside the target, flushes it to disk and
-    // renames it over the target, so a failure leaves the old file whole.
+    // Writes a temporary file beside the target (beside the file a link
+    // points to), flushes it to disk and renames it over the target, so a
+    // failure leaves the old file whole.
     bool save() const;
 };
 

@@ -2,11 +2,13 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 
 #include "scores/top_score.h"
@@ -40,6 +42,20 @@ const std::string Sample =
     "<div id=\"topscore\">\r\n<div id=\"ts_time\">00:03:07</div>\r\n"
     "<div id=\"ts_value\">1234</div>\r\n</div>\r\n";
 
+// Runs work in a child process given a few seconds, so a hang or a fatal
+// signal fails the test instead of stopping the suite. Gives the exit code,
+// or 128 plus the signal that ended the child.
+int inChild(const std::function<int()>& work) {
+    const pid_t pid = fork();
+    if (pid == 0) {
+        alarm(5);
+        _exit(work());
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
 struct ScoreFile : ::testing::Test {
     const fs::path dir = fs::temp_directory_path() / ("pelmora-score-" + std::to_string(getpid()));
     const std::string path = (dir / "scoredata.xml").string();
@@ -53,6 +69,9 @@ struct ScoreFile : ::testing::Test {
     std::string read() const {
         std::ifstream in(path, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+    size_t entries(const fs::path& folder) const {
+        return size_t(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
     }
     void expectLoaded(const TopScore& want, const std::string& what) const {
         TopScore top{{9, 9, 9, 9, 9, 9}, {5}};  // whatever was held before must go
@@ -127,6 +146,78 @@ TEST_F(ScoreFile, ASaveIsSyncedBeforeItsRenameAndReadableByAll) {
     struct stat st{};
     ASSERT_EQ(::stat(path.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0644u);
+}
+
+// A device never ends, a FIFO would block start-up for good.
+TEST_F(ScoreFile, OnlyARegularFileWithinTheCapIsRead) {
+    const TopScore stored{{0, 0, 0, 3, 0, 7}, {4, 3, 2, 1}};
+    const std::pair<std::function<void()>, TopScore> cases[] = {
+        {[&] { write(Sample); }, stored},
+        {[&] { write(Sample + std::string((1 << 20) - Sample.size(), ' ')); }, stored},
+        {[&] { write(Sample + std::string((1 << 20) + 1 - Sample.size(), ' ')); }, {}},
+        {[&] { fs::create_symlink("/dev/zero", path); }, {}},
+        {[&] { ASSERT_EQ(mkfifo(path.c_str(), 0644), 0); }, {}},
+        {[&] { fs::create_directory(path); }, {}},
+    };
+    int index = 0;
+    for (const auto& [make, want] : cases) {
+        ++index;
+        fs::remove_all(path);
+        make();
+        EXPECT_EQ(inChild([&, want = want] {
+                      TopScore top{{9, 9, 9, 9, 9, 9}, {5}};
+                      loadTopScore(top, path);
+                      return top.time == want.time && top.value == want.value ? 0 : 1;
+                  }),
+                  0)
+            << "case " << index;
+    }
+}
+
+// Kills at every moment of a save, a file-size limit with the signal at its
+// default, and a score file kept behind links in another folder.
+TEST_F(ScoreFile, SavesLeaveNoLitterSurviveAFileSizeLimitAndKeepLinks) {
+    TopScore top;
+    top.value = ScoreDigits(4000, 9);
+    for (int round = 0; round < 40; ++round) {
+        const pid_t pid = fork();
+        if (pid == 0) {
+            for (;;) saveTopScore(top, path);
+        }
+        usleep(useconds_t(200 + round * 97 % 3000));
+        kill(pid, SIGKILL);
+        waitpid(pid, nullptr, 0);
+    }
+    EXPECT_LE(entries(dir), 2u) << "more than one temporary file left behind";
+    ASSERT_TRUE(saveTopScore({}, path));
+    EXPECT_EQ(entries(dir), 1u);
+
+    write(Sample);
+    EXPECT_EQ(inChild([&] {
+                  std::signal(SIGXFSZ, SIG_DFL);
+                  const rlimit small{512, RLIM_INFINITY};
+                  setrlimit(RLIMIT_FSIZE, &small);
+                  return saveTopScore(top, path) ? 1 : 0;
+              }),
+              0);
+    EXPECT_EQ(read(), Sample);
+    EXPECT_EQ(entries(dir), 1u);
+
+    fs::remove(path);
+    const fs::path synced = dir / "synced";
+    fs::create_directories(synced);
+    std::ofstream(synced / "scoredata.xml", std::ios::binary) << "old";
+    fs::create_symlink("synced/scoredata.xml", path);
+    fs::create_symlink(path, dir / "chained.xml");
+    fs::create_symlink(synced / "absent.xml", dir / "dangling.xml");
+    for (const char* name : {"scoredata.xml", "chained.xml", "dangling.xml"}) {
+        ASSERT_TRUE(saveTopScore({}, (dir / name).string())) << name;
+        EXPECT_TRUE(fs::is_symlink(dir / name)) << name;
+    }
+    EXPECT_EQ(entries(dir), 4u);
+    EXPECT_EQ(entries(synced), 2u);
+    expectLoaded({}, "through the link");
+    EXPECT_EQ(read(), topScoreText({}));
 }
 
 TEST(TopScoreRule, MoreDigitsWinThenTheFirstDifferingDigitFromTheTop) {
