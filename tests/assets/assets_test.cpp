@@ -38,7 +38,7 @@ const std::string& runFolder() {
     return folder.path;
 }
 
-// The game's own loader takes nothing but intact 24-bit bitmaps.
+// Read through the game's own loader, as the game reads them.
 Image texture(const std::string& name) {
     return loadBitmapFile(runFolder() + "/textures/" + name + ".bmp");
 }
