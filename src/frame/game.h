@@ -29,7 +29,7 @@ struct Game {
     Renderer& renderer;
 
     // Built in this order at start-up.
-    AppWindow window;
+    AppWindow window{system};
     TextureRegistry textures;
     ParticleCloud cloud;
     CuePlayer cues;  // holds the sound path

@@ -106,6 +106,10 @@ void releaseRenderContext(WindowContext& c) {
 
 }  // namespace
 
+AppWindow::AppWindow(System& system) {
+    system.showCursor(true);
+}
+
 bool createGameWindow(WindowContext& c) {
     AppWindow& w = c.window;
     System& sys = c.system;

@@ -16,6 +16,9 @@ struct TextureRegistry;
 constexpr const char* WindowClassName = "_w_Qemmet_j_";
 
 struct AppWindow {
+    // Being built asks the system to show the cursor, once.
+    explicit AppWindow(System& system);
+
     bool centred = true;
     bool running = true;
     bool fullscreen = true;

@@ -278,12 +278,16 @@ TEST(SdlNoDisplay, BoxesGoToStandardError) {
     const std::string display = std::getenv("DISPLAY") ? std::getenv("DISPLAY") : "";
     ::unsetenv("DISPLAY");
     SdlSystem system;
-    EXPECT_FALSE(system.registerWindowClass("c"));
     testing::internal::CaptureStderr();
+    EXPECT_FALSE(system.registerWindowClass("c"));
     const auto answer = system.messageBox("Window Creation Error.", "ERROR", BoxButtons::Ok, BoxIcon::Stop);
+    system.messageBox("Program Will Now Close.", "ERROR", BoxButtons::Ok, BoxIcon::Stop);
     const std::string written = testing::internal::GetCapturedStderr();
     EXPECT_EQ(answer, BoxAnswer::Unanswered);
     EXPECT_NE(written.find("ERROR: Window Creation Error.\n"), std::string::npos) << written;
+    const size_t said = written.find("no display");
+    EXPECT_TRUE(said < written.find("ERROR:") && written.find("no display", said + 1) == std::string::npos)
+        << "the missing display is explained once, before the boxes: " << written;
     ::setenv("DISPLAY", display.c_str(), 1);
 }
 

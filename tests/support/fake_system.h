@@ -22,6 +22,7 @@ public:
     std::deque<Message> messages;
     Point cursor{512, 384};  // the client area fills the screen
     std::vector<CursorShape> cursorShapes;
+    std::vector<bool> cursorShows;  // every show-cursor call, in order
     ScreenSize screen{1024, 768};
     std::set<std::string> failingSteps;  // window steps that fail, "changeDisplayMode" too
     std::vector<std::string> steps;      // window steps, bitmaps and boxes in the order asked
@@ -49,7 +50,7 @@ public:
     Point screenToClient(Point p) override { return p; }
     Point clientToScreen(Point p) override { return p; }
     void setCursorPosition(Point p) override { cursor = p; }
-    void showCursor(bool) override {}
+    void showCursor(bool show) override { cursorShows.push_back(show); }
     void setCursorShape(CursorShape shape) override { cursorShapes.push_back(shape); }
     ScreenSize primaryScreenSize() override { return screen; }
     bool changeDisplayMode(uint32_t, uint32_t, uint8_t) override { return step("changeDisplayMode"); }

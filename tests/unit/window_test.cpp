@@ -32,7 +32,9 @@ TEST(Window, FullScreenWithTheFourTexturesAndATeardownThatReportsEachFailureAndG
     rig.provideTextures();
     rig.sys.bitmaps["textures\\CardTextureMap.bmp"].pixels[5] = 9;
     rig.sys.screen = {1920, 1080};
+    EXPECT_EQ(rig.sys.cursorShows, std::vector<bool>{true});  // the window settings alone show it
     ASSERT_TRUE(createGameWindow(rig.window));
+    EXPECT_EQ(rig.sys.cursorShows, (std::vector<bool>{true, true}));
     EXPECT_EQ(rig.sys.lastWindow.x + rig.sys.lastWindow.y, 0);
     const TextureRegistry& loaded = rig.game.textures;
     const char* names[] = {"Menu", "SubMenuPlots", "CubeSurface", "CardTextureMap"};

@@ -95,6 +95,7 @@ private:
 
     std::unique_ptr<SoundPlayer> sound_;
     bool videoStarted_ = false;
+    bool noDisplaySaid_ = false;  // the explanation is printed once, not for every box after it
     SDL_Window* window_ = nullptr;
     void* context_ = nullptr;  // SDL_GLContext
     WindowRequest request_;

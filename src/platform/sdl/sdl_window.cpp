@@ -57,7 +57,8 @@ bool SdlSystem::startVideo() {
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
         SDL_SetError("only the off-screen driver is available");
     }
-    complain("no display to open the window on");
+    if (!noDisplaySaid_) complain("no display to open the window on");
+    noDisplaySaid_ = true;
     return false;
 }
 
