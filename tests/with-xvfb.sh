@@ -17,4 +17,6 @@ number=$(tr -dc '0-9' <"$numberFile")
 export DISPLAY=":$number"
 export SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}"
 export LIBGL_ALWAYS_SOFTWARE=1
+# Libraries the sanitizer runs keep loaded for the tested program, not Xvfb.
+[[ -n "${PELMORA_TEST_PRELOAD:-}" ]] && export LD_PRELOAD="${PELMORA_TEST_PRELOAD}${LD_PRELOAD:+:$LD_PRELOAD}"
 "$@"

@@ -130,7 +130,12 @@ void GameProcess::start(const std::map<std::string, std::string>& extraEnv) {
     if (pid_ > 0) return;
     if (chdir(folder_.c_str()) != 0) _exit(127);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
-    for (const auto& [k, v] : extraEnv) setenv(k.c_str(), v.c_str(), 1);
+    for (const auto& [k, v] : extraEnv) {
+        // A library the whole test run preloads stays preloaded for the game.
+        const char* before = k == "LD_PRELOAD" ? std::getenv("LD_PRELOAD") : nullptr;
+        const std::string value = before != nullptr && *before != '\0' ? v + ":" + before : v;
+        setenv(k.c_str(), value.c_str(), 1);
+    }
     std::vector<char*> argv;
     for (std::string& word : command_) argv.push_back(word.data());
     argv.push_back(nullptr);
