@@ -142,10 +142,12 @@ Picture waitForPage(int page, int timeoutMs = 10000) {
 }
 
 // Held for a while: the game reads keys once per frame, so a press and
-// release arriving between two frames would never be seen.
+// release arriving between two frames would never be seen. Frames of the
+// sanitizer build on a busy machine can take well over 150 ms; the key delay
+// keeps a longer hold from acting twice.
 void key(const std::string& name) {
     xdo("keydown " + name);
-    sleepMs(150);
+    sleepMs(400);
     xdo("keyup " + name);
     sleepMs(250);
 }
