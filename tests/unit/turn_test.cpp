@@ -22,7 +22,7 @@ protected:
     Board board;
     ParticleCloud cloud;
     ActionGate gate;
-    AppWindow window;
+    AppWindow window{system};
     TurnContext context{turn, input, board, cloud, gate, cues, system, window};
 
     void SetUp() override { freshBoard(); }
@@ -115,7 +115,7 @@ TEST(CursorTilt, LeansUpToTenDegreesTowardTheCursorOutsideTheDeadZone) {
         {0, {9, 700}, -3110.0 / 379}, {0, {9, 768}, -10}};
     FakeSystem system;
     InputState input;
-    const AppWindow window;
+    const AppWindow window{system};
     for (const auto& r : rows) {
         system.cursor = r.cursor;
         EXPECT_DOUBLE_EQ(tiltFromCursor(input, system, window, r.axis), r.tilt)
