@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/frame_pacer.h"
 #include "platform/system.h"
 
 struct SDL_Window;
@@ -92,6 +93,7 @@ private:
     Point windowOrigin() const;
     SDL_Window* openWindow(const WindowRequest& request, const PixelLayout& layout);
     bool takeEvent(Message& out);
+    int displayRefreshHz() const;
 
     std::unique_ptr<SoundPlayer> sound_;
     bool videoStarted_ = false;
@@ -110,6 +112,9 @@ private:
     CursorShape cursorShape_ = CursorShape::Arrow;
     SDL_Cursor* arrow_ = nullptr;
     SDL_Cursor* wait_ = nullptr;
+    // The swap interval the driver refused, kept by waiting in swapBuffers (0: none).
+    int pacedInterval_ = 0;
+    FramePacer pacer_;
 };
 
 }  // namespace pelmora

@@ -202,6 +202,7 @@ bool SdlSystem::deleteRenderContext() {
     if (context_ == nullptr) return false;
     SDL_GL_DeleteContext(context_);
     context_ = nullptr;
+    pacedInterval_ = 0;
     return true;
 }
 
@@ -210,15 +211,6 @@ void SdlSystem::showWindow() {
     SDL_ShowWindow(window_);
     SDL_RaiseWindow(window_);
     SDL_SetWindowInputFocus(window_);
-}
-
-// Some servers refuse a swap interval; the game then simply runs unsynced.
-void SdlSystem::setSwapInterval(int interval) {
-    if (context_ != nullptr) SDL_GL_SetSwapInterval(interval);
-}
-
-void SdlSystem::swapBuffers() {
-    if (window_ != nullptr) SDL_GL_SwapWindow(window_);
 }
 
 }  // namespace pelmora
