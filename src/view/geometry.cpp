@@ -141,10 +141,9 @@ std::array<Quad, 8> clockGlyphQuads(const GameClock& c) {
 
 double scoreGlyphLeft(unsigned k) { return 1.075 - 0.075 * k - GlyphCellWidth; }
 
-std::vector<Quad> scoreGlyphQuads(const ScoreDigits& score) {
-    std::vector<Quad> quads;
-    quads.reserve(score.size());
-    for (unsigned k = 0; k < score.size(); ++k) {
+FixedList<Quad, ScoreGlyphsInView> scoreGlyphQuads(const ScoreDigits& score) {
+    FixedList<Quad, ScoreGlyphsInView> quads;
+    for (unsigned k = 0; k < score.size() && k < ScoreGlyphsInView; ++k) {
         const double x1 = 1.075 - 0.075 * k;
         quads.push_back(glyphCell(x1 - GlyphCellWidth, x1, score[k]));
     }
@@ -160,16 +159,21 @@ std::array<Quad, HandSlots> handStripQuads(const Selection& selection) {
     return quads;
 }
 
-std::vector<Rotation> placementAfterFace(unsigned index) {
+FixedList<Rotation, 2> placementAfterFace(unsigned index) {
+    FixedList<Rotation, 2> rotations;
     switch (index) {
         case 0:
         case 1:
-        case 2: return {{90, {0, 1, 0}}};
-        case 3: return {{270, {1, 0, 0}}, {90, {0, 0, 1}}};
+        case 2: rotations.push_back({90, {0, 1, 0}}); break;
+        case 3:
+            rotations.push_back({270, {1, 0, 0}});
+            rotations.push_back({90, {0, 0, 1}});
+            break;
         case 4:
-        case 5: return {{-180, {1, 0, 0}}};
-        default: return {};
+        case 5: rotations.push_back({-180, {1, 0, 0}}); break;
+        default: break;
     }
+    return rotations;
 }
 
 Quad menuDigitQuad(unsigned cell, uint32_t digit) {
@@ -179,10 +183,9 @@ Quad menuDigitQuad(unsigned cell, uint32_t digit) {
                     atlasUnit(GlyphBottom), t.v);
 }
 
-std::vector<Quad> menuScoreQuads(const ScoreDigits& score) {
-    std::vector<Quad> quads;
-    quads.reserve(score.size());
-    for (size_t i = score.size(); i-- > 0;)
+FixedList<Quad, MenuDigitsInView> menuScoreQuads(const ScoreDigits& score) {
+    FixedList<Quad, MenuDigitsInView> quads;
+    for (size_t i = score.size(); i-- > 0 && quads.size() < MenuDigitsInView;)
         quads.push_back(menuDigitQuad(static_cast<unsigned>(quads.size()), score[i]));
     return quads;
 }

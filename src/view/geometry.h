@@ -5,8 +5,8 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
-#include <vector>
 
 #include "board/board.h"
 #include "frame/clock.h"
@@ -30,6 +30,22 @@ struct TexturedVertex {
 };
 
 using Quad = std::array<TexturedVertex, 4>;
+
+// A short list in fixed storage, so that drawing a frame allocates nothing.
+// Items past the capacity are dropped.
+template <typename T, std::size_t Capacity>
+struct FixedList {
+    std::array<T, Capacity> items{};
+    std::size_t count = 0;
+
+    void push_back(const T& item) {
+        if (count < Capacity) items[count++] = item;
+    }
+    std::size_t size() const { return count; }
+    const T& operator[](std::size_t i) const { return items[i]; }
+    const T* begin() const { return items.data(); }
+    const T* end() const { return items.data() + count; }
+};
 
 // The raised box of a card on its face, in the face's own frame.
 struct TileBox {
@@ -65,7 +81,9 @@ double clockGlyphLeft(unsigned k);
 std::array<Quad, 8> clockGlyphQuads(const GameClock& clock);
 // Score digit k (0 the least significant) right-aligned at x 1.075.
 double scoreGlyphLeft(unsigned k);
-std::vector<Quad> scoreGlyphQuads(const ScoreDigits& score);
+// Digits further left than this lie beyond the window's left edge.
+constexpr std::size_t ScoreGlyphsInView = 30;
+FixedList<Quad, ScoreGlyphsInView> scoreGlyphQuads(const ScoreDigits& score);
 
 constexpr unsigned HandSlots = 5;
 double stripSlotLeft(unsigned n);
@@ -80,13 +98,15 @@ struct Rotation {
 
 // The rotations multiplied on after face index i has had its turn to be
 // drawn, so that the next index lies on its own side of the cube.
-std::vector<Rotation> placementAfterFace(unsigned index);
+FixedList<Rotation, 2> placementAfterFace(unsigned index);
 
 // Menu digits: 20-pixel cells along the bottom edge from the left corner,
 // most significant digit first.
 constexpr int MenuDigitCell = 20;
 Quad menuDigitQuad(unsigned cell, uint32_t digit);
-std::vector<Quad> menuScoreQuads(const ScoreDigits& score);
+// The cells that reach into the 1024-pixel-wide window; later digits are not drawn.
+constexpr std::size_t MenuDigitsInView = 52;
+FixedList<Quad, MenuDigitsInView> menuScoreQuads(const ScoreDigits& score);
 
 // A dust particle is a short line pointing away from the eye.
 constexpr double ParticleLength = 0.4;

@@ -1,5 +1,6 @@
 #include "view/turn.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -145,6 +146,12 @@ void commitTurn(const CubeTurn& turn, Board& board) {
     faces[c[2]] = std::move(faces[c[3]]);
     faces[c[3]] = std::move(first);
     for (uint8_t i : rule.renumberOrder) board.renumberFace(i, i);
+}
+
+std::vector<double> emptyTrack() {
+    std::vector<double> track;
+    track.reserve(std::max(TurningFrames, SettlingFrames));
+    return track;
 }
 
 void fillLinear(std::vector<double>& list, uint32_t n, double a, double b) {

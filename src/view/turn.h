@@ -17,15 +17,18 @@ struct ParticleCloud;
 
 enum TurnDirection : uint8_t { TurnUp = 0, TurnDown = 1, TurnRight = 2, TurnLeft = 3 };
 
+// An empty track with room for the longest phase, so no turn allocates.
+std::vector<double> emptyTrack();
+
 struct CubeTurn {
     bool turnRunning = false;
     uint8_t turnPhase = 0;  // 0 turning, 1 settling
     uint8_t turnDirection = 0;
     uint8_t targetFace = 0;
     bool turnFinished = false;
-    std::vector<double> trackX;
-    std::vector<double> trackY;
-    std::vector<double> trackZ;
+    std::vector<double> trackX = emptyTrack();
+    std::vector<double> trackY = emptyTrack();
+    std::vector<double> trackZ = emptyTrack();
     bool activeX = false;
     bool activeY = false;
     bool activeZ = false;

@@ -51,5 +51,19 @@ TEST(GlyphGeometry, ScoreStripAndMenuDigits) {
     for (unsigned k = 0; k < 4; ++k) expectCell(menu[k], glyphRect(k + 1), 20.0 * k, 0, 20);
 }
 
+// Only the digits that reach into the window are drawn: the low ones of the
+// score bar up to its left edge, the high ones of the menu up to its right.
+TEST(GlyphGeometry, LongScoresStopAtTheWindowEdge) {
+    ScoreDigits score(90);
+    for (size_t k = 0; k < score.size(); ++k) score[k] = uint32_t(k % 10);
+    const auto bar = scoreGlyphQuads(score);
+    const auto menu = menuScoreQuads(score);
+    ASSERT_EQ(std::make_pair(bar.size(), menu.size()), std::make_pair(size_t{30}, size_t{52}));
+    expectCell(bar[29], glyphRect(9), 1.025 - 0.075 * 29);
+    EXPECT_GT(bar[29].front().pos.x + GlyphCellWidth, -1.1046);  // the bar's visible left edge
+    expectCell(menu[0], glyphRect(9), 0, 0, 20);
+    expectCell(menu[51], glyphRect(8), 1020, 0, 20);
+}
+
 }  // namespace
 }  // namespace pelmora
