@@ -6,16 +6,21 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <GL/gl.h>
+
 #include <array>
+#include <chrono>
 #include <cmath>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 
 #include "platform/sdl/audio.h"
 #include "platform/sdl/bitmap.h"
 #include "platform/sdl/events.h"
 #include "platform/sdl/sdl_system.h"
+#include "support/gl_window.h"
 
 namespace pelmora {
 namespace {
@@ -238,6 +243,53 @@ TEST(SdlEvents, QueuedEventsComeBeforeThePostedQuit) {
     while (system.peekMessage(m)) seen.push_back({m.kind, m.key + uint32_t(m.exitCode)});  // either is 0
     EXPECT_EQ(seen, (decltype(seen){{MessageKind::KeyDown, 0x50}, {MessageKind::SystemKeyUp, 0x41},
                                     {MessageKind::Quit, 7}}));
+}
+
+double millisecondsFor(const std::function<void()>& work) {
+    const auto start = std::chrono::steady_clock::now();
+    work();
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
+
+SDL_Event windowEvent(SDL_Window* window, SDL_WindowEventID what) {
+    SDL_Event e{};
+    e.window = {SDL_WINDOWEVENT, 0, SDL_GetWindowID(window), Uint8(what), 0, 0, 0, 0, 0};
+    return e;
+}
+
+// Xvfb refuses a swap interval and names no refresh rate: swaps then keep to
+// 60 Hz by themselves, never faster. A minimised window, which draws nothing,
+// waits a refresh for each event instead of spinning; restored, it polls again.
+TEST(SdlSwap, ARefusedIntervalIsKeptByWaitingAndAMinimisedWindowWaitsForEvents) {
+    GlWindow window;
+    ASSERT_EQ(window.open(false), "");
+    SdlSystem& system = window.system;
+    system.setSwapInterval(1);
+    const double period = 1000.0 / 60;
+    const double swaps = millisecondsFor([&] {
+        for (int i = 0; i <= 30; ++i) {
+            glClear(GL_COLOR_BUFFER_BIT);
+            system.swapBuffers();
+        }
+    });
+    EXPECT_GE(swaps, 30 * period - 1) << "31 swaps";
+
+    Message m;
+    auto emptyPeeks = [&](int n) {
+        return millisecondsFor([&] {
+            for (int empty = 0; empty < n;) empty += system.peekMessage(m) ? 0 : 1;
+        });
+    };
+    emptyPeeks(1);
+    for (auto [what, minimised] : {std::pair{SDL_WINDOWEVENT_MINIMIZED, true}, {SDL_WINDOWEVENT_RESTORED, false}}) {
+        SDL_Event e = windowEvent(system.window(), what);
+        ASSERT_EQ(SDL_PushEvent(&e), 1);
+        ASSERT_TRUE(system.peekMessage(m));
+        EXPECT_TRUE(m.kind == MessageKind::Activate && m.minimised == minimised);
+        if (minimised) EXPECT_GE(emptyPeeks(10), 10 * 16 - 1);
+        else EXPECT_LT(emptyPeeks(100), 20 * period);  // paced, it would take 100
+    }
+    EXPECT_TRUE(window.close());
 }
 
 // A 2 s, 16-bit mono tone at 22050 Hz, so the device has to convert it; the

@@ -93,6 +93,7 @@ private:
     Point windowOrigin() const;
     SDL_Window* openWindow(const WindowRequest& request, const PixelLayout& layout);
     bool takeEvent(Message& out);
+    bool waitWhileMinimised(Message& out);
     int displayRefreshHz() const;
 
     std::unique_ptr<SoundPlayer> sound_;
