@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# What the game costs while it sits in the menu and while it is played, and
+# how long a cube turn lasts, for one or more builds of it side by side: the
+# builds take turns, round after round, on the same X server.
+#
+#   bench/pacing.sh PROBE.so RUN_FOLDER ROUNDS GAME...    (needs $DISPLAY)
+#
+# CPU is the game process's user + system time over a fixed window, in
+# percent of one core; frames are counted by the probe around the swap.
+set -euo pipefail
+probe=$(realpath "$1") run=$2 rounds=$3
+shift 3
+window=${PACING_WINDOW:-5}
+tck=$(getconf CLK_TCK)
+
+cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+last_frames() { awk '$1 == "frames" {t = $2; n = $3} END {print t, n}' "$1"; }
+
+# CPU percent and frames per second of PID over the window.
+sample() {
+  local pid=$1 log=$2 c0 c1 f0 f1
+  c0=$(cpu_ticks "$pid"); f0=$(last_frames "$log")
+  sleep "$window"
+  c1=$(cpu_ticks "$pid"); f1=$(last_frames "$log")
+  awk -v c0="$c0" -v c1="$c1" -v w="$window" -v tck="$tck" -v f0="$f0" -v f1="$f1" 'BEGIN {
+    split(f0, a, " "); split(f1, b, " ")
+    fps = (b[1] > a[1]) ? (b[2] - a[2]) / ((b[1] - a[1]) / 1e9) : 0
+    printf "%.0f %.1f", 100 * (c1 - c0) / (w * tck), fps }'
+}
+
+hold() { xdotool keydown "$1"; sleep 0.15; xdotool keyup "$1"; }
+
+one_round() {
+  local game=$1 dir log pid menu play turn
+  dir=$(mktemp -d)
+  ln -s "$(realpath "$run/textures")" "$dir/textures"
+  ln -s "$(realpath "$run/sounds")" "$dir/sounds"
+  log=$dir/probe.log
+  (cd "$dir" && PELMORA_PROBE_OUT=$log LD_PRELOAD=$probe exec "$game") &
+  pid=$!
+  sleep 3
+  menu=$(sample "$pid" "$log")
+  hold Return
+  sleep 1.5
+  play=$(sample "$pid" "$log")
+  hold w
+  sleep 3
+  turn=$(awk '$1 == "turn" {printf "%.0f %d", $2 / 1e6, $3; exit}' "$log")
+  kill "$pid"; wait "$pid" 2>/dev/null || true
+  rm -rf "$dir"
+  echo "$(basename "$game") $menu $play ${turn:-0 0}"
+}
+
+echo "# load $(cut -d' ' -f1-3 /proc/loadavg), window ${window}s"
+echo "# build menu_cpu% menu_fps play_cpu% play_fps turn_ms turn_frames"
+for ((r = 1; r <= rounds; r++)); do
+  for game in "$@"; do one_round "$(realpath "$game")"; done
+done
