@@ -80,6 +80,7 @@ test-windows: windows
 
 bench: build
 	@tests/with-xvfb.sh $(BUILD)/pelmora_bench
+	@tests/with-xvfb.sh bench/pacing.sh $(BUILD)/bench/probe/libpelmora_frame_probe.so $(RUN_DIR) 3 $(BUILD)/pelmora
 
 mutate: deps
 	@tests/mutation/run-mutations.sh

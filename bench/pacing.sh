@@ -5,27 +5,30 @@
 #
 #   bench/pacing.sh PROBE.so RUN_FOLDER ROUNDS GAME...    (needs $DISPLAY)
 #
-# CPU is the game process's user + system time over a fixed window, in
-# percent of one core; frames are counted by the probe around the swap.
+# CPU is user + system time over a fixed window, in percent of one core, of
+# the game process and of the X server showing it; frames are counted by the
+# probe around the swap.
 set -euo pipefail
 probe=$(realpath "$1") run=$2 rounds=$3
 shift 3
 window=${PACING_WINDOW:-5}
 tck=$(getconf CLK_TCK)
+xserver=$(pgrep -o -f "^Xvfb $DISPLAY( |\$)" || true)
 
-cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+cpu_ticks() { [[ -n $1 ]] && awk '{print $14 + $15}' "/proc/$1/stat" || echo 0; }
 last_frames() { awk '$1 == "frames" {t = $2; n = $3} END {print t, n}' "$1"; }
 
-# CPU percent and frames per second of PID over the window.
+# CPU percent of the game and of the X server, and frames per second, over the window.
 sample() {
-  local pid=$1 log=$2 c0 c1 f0 f1
-  c0=$(cpu_ticks "$pid"); f0=$(last_frames "$log")
+  local pid=$1 log=$2 c0 c1 x0 x1 f0 f1
+  c0=$(cpu_ticks "$pid"); x0=$(cpu_ticks "$xserver"); f0=$(last_frames "$log")
   sleep "$window"
-  c1=$(cpu_ticks "$pid"); f1=$(last_frames "$log")
-  awk -v c0="$c0" -v c1="$c1" -v w="$window" -v tck="$tck" -v f0="$f0" -v f1="$f1" 'BEGIN {
+  c1=$(cpu_ticks "$pid"); x1=$(cpu_ticks "$xserver"); f1=$(last_frames "$log")
+  awk -v c0="$c0" -v c1="$c1" -v x0="$x0" -v x1="$x1" -v w="$window" -v tck="$tck" \
+      -v f0="$f0" -v f1="$f1" 'BEGIN {
     split(f0, a, " "); split(f1, b, " ")
     fps = (b[1] > a[1]) ? (b[2] - a[2]) / ((b[1] - a[1]) / 1e9) : 0
-    printf "%.0f %.1f", 100 * (c1 - c0) / (w * tck), fps }'
+    printf "%.0f %.0f %.1f", 100 * (c1 - c0) / (w * tck), 100 * (x1 - x0) / (w * tck), fps }'
 }
 
 hold() { xdotool keydown "$1"; sleep 0.15; xdotool keyup "$1"; }
@@ -52,7 +55,7 @@ one_round() {
 }
 
 echo "# load $(cut -d' ' -f1-3 /proc/loadavg), window ${window}s"
-echo "# build menu_cpu% menu_fps play_cpu% play_fps turn_ms turn_frames"
+echo "# build menu_cpu% menu_x% menu_fps play_cpu% play_x% play_fps turn_ms turn_frames"
 for ((r = 1; r <= rounds; r++)); do
   for game in "$@"; do one_round "$(realpath "$game")"; done
 done
