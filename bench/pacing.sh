@@ -6,8 +6,8 @@
 #   bench/pacing.sh PROBE.so RUN_FOLDER ROUNDS GAME...    (needs $DISPLAY)
 #
 # CPU is user + system time over a fixed window, in percent of one core, of
-# the game process and of the X server showing it; frames are counted by the
-# probe around the swap.
+# the game process and of the X server showing it; frames, and the game's own
+# allocations per frame, are counted by the probe.
 set -euo pipefail
 probe=$(realpath "$1") run=$2 rounds=$3
 shift 3
@@ -16,7 +16,7 @@ tck=$(getconf CLK_TCK)
 xserver=$(pgrep -o -f "^Xvfb $DISPLAY( |\$)" || true)
 
 cpu_ticks() { [[ -n $1 ]] && awk '{print $14 + $15}' "/proc/$1/stat" || echo 0; }
-last_frames() { awk '$1 == "frames" {t = $2; n = $3} END {print t, n}' "$1"; }
+last_frames() { awk '$1 == "frames" {t = $2; n = $3; a = $4} END {print t, n, a}' "$1"; }
 
 # CPU percent of the game and of the X server, and frames per second, over the window.
 sample() {
@@ -28,7 +28,8 @@ sample() {
       -v f0="$f0" -v f1="$f1" 'BEGIN {
     split(f0, a, " "); split(f1, b, " ")
     fps = (b[1] > a[1]) ? (b[2] - a[2]) / ((b[1] - a[1]) / 1e9) : 0
-    printf "%.0f %.0f %.1f", 100 * (c1 - c0) / (w * tck), 100 * (x1 - x0) / (w * tck), fps }'
+    per = (b[2] > a[2]) ? (b[3] - a[3]) / (b[2] - a[2]) : 0
+    printf "%.0f %.0f %.1f %.2f", 100 * (c1 - c0) / (w * tck), 100 * (x1 - x0) / (w * tck), fps, per }'
 }
 
 hold() { xdotool keydown "$1"; sleep 0.15; xdotool keyup "$1"; }
@@ -41,7 +42,8 @@ one_round() {
   log=$dir/probe.log
   (cd "$dir" && PELMORA_PROBE_OUT=$log LD_PRELOAD=$probe exec "$game") &
   pid=$!
-  sleep 3
+  for _ in $(seq 1 200); do grep -q '^first' "$log" 2>/dev/null && break; sleep 0.1; done
+  sleep 2
   menu=$(sample "$pid" "$log")
   hold Return
   sleep 1.5
@@ -55,7 +57,7 @@ one_round() {
 }
 
 echo "# load $(cut -d' ' -f1-3 /proc/loadavg), window ${window}s"
-echo "# build menu_cpu% menu_x% menu_fps play_cpu% play_x% play_fps turn_ms turn_frames"
+echo "# build menu_cpu% menu_x% menu_fps menu_allocs/frame play_cpu% play_x% play_fps play_allocs/frame turn_ms turn_frames"
 for ((r = 1; r <= rounds; r++)); do
   for game in "$@"; do one_round "$(realpath "$game")"; done
 done

@@ -1,5 +1,6 @@
 // Loaded into a program with LD_PRELOAD, it watches it from the outside:
-// the moment of its first presented frame, how many frames it presents, and
+// the moment of its first presented frame, how many frames it presents, how
+// many allocations the program's own code makes through operator new, and
 // how long each cube turn lasts on screen (from the first frame showing the
 // wait cursor to the frame giving the arrow back). Nothing in the program
 // knows it is there.
@@ -7,16 +8,21 @@
 //   PELMORA_PROBE_OUT=path    lines are appended to this file
 //   PELMORA_PROBE_FIRST=1     end the program right after its first frame
 //
-// Lines: "first <ns>", "frames <ns> <count>" about once a second, and
-// "turn <ns> <frames>"; times are CLOCK_MONOTONIC nanoseconds.
+// Lines: "first <ns> 1", "frames <ns> <count> <allocations>" about once a
+// second, and "turn <ns> <frames>"; times are CLOCK_MONOTONIC nanoseconds.
 #include <SDL.h>
 #include <dlfcn.h>
+#include <execinfo.h>
 #include <fcntl.h>
+#include <sys/auxv.h>
 #include <time.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <new>
 
 namespace {
 
@@ -52,11 +58,57 @@ long long nowNs() {
     return static_cast<long long>(t.tv_sec) * 1000000000LL + t.tv_nsec;
 }
 
+std::atomic<unsigned long> programAllocations{0};
+
+const void* objectOf(const void* address) {
+    Dl_info info{};
+    return dladdr(address, &info) != 0 ? info.dli_fbase : nullptr;
+}
+
+bool inStandardLibrary(const void* address) {
+    Dl_info info{};
+    return dladdr(address, &info) != 0 && info.dli_fname != nullptr &&
+           std::strstr(info.dli_fname, "libstdc++") != nullptr;
+}
+
+// The program's own code lives in its executable; the GL driver and the
+// standard library are shared objects. The first caller outside the
+// standard library tells whose allocation it is.
+bool fromProgram(const void* caller) {
+    static const void* const program = objectOf(reinterpret_cast<const void*>(getauxval(AT_PHDR)));
+    if (!inStandardLibrary(caller)) return objectOf(caller) == program;
+    void* frames[32];
+    const int n = backtrace(frames, 32);
+    int i = 0;
+    while (i < n && frames[i] != caller) ++i;
+    while (i < n && inStandardLibrary(frames[i])) ++i;
+    return i < n && objectOf(frames[i]) == program;
+}
+
+thread_local bool insideProbe = false;
+// Off when only the first frame is timed: looking up callers costs time.
+bool countAllocations = false;
+
+__attribute__((constructor)) void startProbe() {
+    countAllocations = std::getenv("PELMORA_PROBE_FIRST") == nullptr;
+}
+
+void* allocate(std::size_t size, const void* caller) {
+    if (countAllocations && !insideProbe) {
+        insideProbe = true;
+        if (fromProgram(caller)) ++programAllocations;
+        insideProbe = false;
+    }
+    if (void* p = std::malloc(size ? size : 1)) return p;
+    throw std::bad_alloc();
+}
+
 void report(const char* what, long long ns, unsigned long count) {
     Probe& p = probe();
     if (p.out < 0) return;
-    char line[80];
-    const int n = std::snprintf(line, sizeof line, "%s %lld %lu\n", what, ns, count);
+    char line[96];
+    const int n = std::snprintf(line, sizeof line, "%s %lld %lu %lu\n", what, ns, count,
+                                programAllocations.load());
     if (n > 0 && write(p.out, line, static_cast<size_t>(n)) < 0) p.out = -1;
 }
 
@@ -66,6 +118,14 @@ Fn next(const char* name) {
 }
 
 }  // namespace
+
+// Deleting stays with the standard library, which frees what malloc gave.
+__attribute__((noinline)) void* operator new(std::size_t size) {
+    return allocate(size, __builtin_return_address(0));
+}
+__attribute__((noinline)) void* operator new[](std::size_t size) {
+    return allocate(size, __builtin_return_address(0));
+}
 
 extern "C" void SDL_GL_SwapWindow(SDL_Window* window) {
     static const SwapFn real = next<SwapFn>("SDL_GL_SwapWindow");
