@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # What the game costs while it sits in the menu and while it is played, and
-# how long a cube turn lasts, for one or more builds of it side by side: the
-# builds take turns, round after round, on the same X server.
+# how long a cube turn lasts (the second of two), for one or more builds of
+# it side by side: the builds take turns, round after round, on one X server.
 #
 #   bench/pacing.sh PROBE.so RUN_FOLDER ROUNDS GAME...    (needs $DISPLAY)
 #
@@ -32,6 +32,13 @@ sample() {
     printf "%.0f %.0f %.1f %.2f", 100 * (c1 - c0) / (w * tck), 100 * (x1 - x0) / (w * tck), fps, per }'
 }
 
+until_turns() {
+  for _ in $(seq 1 150); do
+    (($(grep -c '^turn' "$2" || true) >= $1)) && return
+    sleep 0.1
+  done
+}
+
 hold() { xdotool keydown "$1"; sleep 0.15; xdotool keyup "$1"; }
 
 one_round() {
@@ -48,16 +55,21 @@ one_round() {
   hold Return
   sleep 1.5
   play=$(sample "$pid" "$log")
+  # The first turn also loads its sound cue; the second is the steady one.
   hold w
-  sleep 3
-  turn=$(awk '$1 == "turn" {printf "%.0f %d", $2 / 1e6, $3; exit}' "$log")
+  until_turns 1 "$log"
+  sleep 1.1  # the key delay
+  hold s
+  until_turns 2 "$log"
+  turn=$(awk '$1 == "turn" {n++; a[n] = $4; t = $2; f = $3}
+              END {printf "%.0f %d %d %d", t / 1e6, f, a[1], a[2]}' "$log")
   kill "$pid"; wait "$pid" 2>/dev/null || true
   rm -rf "$dir"
-  echo "$(basename "$game") $menu $play ${turn:-0 0}"
+  echo "$(basename "$game") $menu $play ${turn:-0 0 0 0}"
 }
 
 echo "# load $(cut -d' ' -f1-3 /proc/loadavg), window ${window}s"
-echo "# build menu_cpu% menu_x% menu_fps menu_allocs/frame play_cpu% play_x% play_fps play_allocs/frame turn_ms turn_frames"
+echo "# build menu_cpu% menu_x% menu_fps menu_allocs/frame play_cpu% play_x% play_fps play_allocs/frame turn_ms turn_frames turn1_allocs turn2_allocs"
 for ((r = 1; r <= rounds; r++)); do
   for game in "$@"; do one_round "$(realpath "$game")"; done
 done

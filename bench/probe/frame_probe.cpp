@@ -8,8 +8,9 @@
 //   PELMORA_PROBE_OUT=path    lines are appended to this file
 //   PELMORA_PROBE_FIRST=1     end the program right after its first frame
 //
-// Lines: "first <ns> 1", "frames <ns> <count> <allocations>" about once a
-// second, and "turn <ns> <frames>"; times are CLOCK_MONOTONIC nanoseconds.
+// Lines: "first <ns> 1 <allocations>", "frames <ns> <count> <allocations>"
+// about once a second (counts so far), and "turn <ns> <frames> <allocations>"
+// (during the turn); times are CLOCK_MONOTONIC nanoseconds.
 #include <SDL.h>
 #include <dlfcn.h>
 #include <execinfo.h>
@@ -39,6 +40,7 @@ struct Probe {
     bool turning = false;
     long long turnStart = 0;
     unsigned long turnFrames = 0;
+    unsigned long turnAllocations = 0;
 };
 
 Probe& probe() {
@@ -103,12 +105,11 @@ void* allocate(std::size_t size, const void* caller) {
     throw std::bad_alloc();
 }
 
-void report(const char* what, long long ns, unsigned long count) {
+void report(const char* what, long long ns, unsigned long frames, unsigned long allocations) {
     Probe& p = probe();
     if (p.out < 0) return;
     char line[96];
-    const int n = std::snprintf(line, sizeof line, "%s %lld %lu %lu\n", what, ns, count,
-                                programAllocations.load());
+    const int n = std::snprintf(line, sizeof line, "%s %lld %lu %lu\n", what, ns, frames, allocations);
     if (n > 0 && write(p.out, line, static_cast<size_t>(n)) < 0) p.out = -1;
 }
 
@@ -134,11 +135,11 @@ extern "C" void SDL_GL_SwapWindow(SDL_Window* window) {
     ++p.frames;
     const long long now = nowNs();
     if (p.frames == 1) {
-        report("first", now, 1);
+        report("first", now, 1, programAllocations);
         if (p.stopAfterFirst) _exit(0);
     }
     if (now - p.lastReport >= 1000000000LL) {
-        report("frames", now, p.frames);
+        report("frames", now, p.frames, programAllocations);
         p.lastReport = now;
     }
 }
@@ -159,8 +160,10 @@ extern "C" void SDL_SetCursor(SDL_Cursor* cursor) {
         p.turning = true;
         p.turnStart = nowNs();
         p.turnFrames = p.frames;
+        p.turnAllocations = programAllocations;
     } else if (cursor != p.wait && p.turning) {
         p.turning = false;
-        report("turn", nowNs() - p.turnStart, p.frames - p.turnFrames);
+        report("turn", nowNs() - p.turnStart, p.frames - p.turnFrames,
+               programAllocations - p.turnAllocations);
     }
 }
