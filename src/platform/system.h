@@ -107,7 +107,8 @@ public:
     // A missing or unreadable file, or no sound device, plays nothing.
     virtual void playSound(const std::string& path) = 0;
 
-    // Takes one message without waiting; false when the queue is empty.
+    // Takes one message without waiting; false when the queue is empty. A
+    // minimised window, which draws no frames, may wait up to a refresh.
     virtual bool peekMessage(Message& out) = 0;
     virtual void postQuitMessage(int exitCode) = 0;
     // Hands a taken message to the window procedure. A backend whose system
@@ -156,6 +157,7 @@ public:
     virtual bool deleteRenderContext() = 0;
     virtual void showWindow() = 0;  // show, bring to the front, take the focus
     virtual void setSwapInterval(int interval) = 0;
+    // Where the driver refused the interval, waits for the display's refresh itself.
     virtual void swapBuffers() = 0;
 
     // Shows a message box and waits for the answer. Where no box can be shown
