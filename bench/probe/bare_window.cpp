@@ -18,8 +18,8 @@ SDL_Window* openWindow() {
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 2);
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 1);
-    SDL_Window* window = SDL_CreateWindow("Pelmora", 0, 0, Width, Height,
-                                          SDL_WINDOW_OPENGL | SDL_WINDOW_FULLSCREEN | SDL_WINDOW_HIDDEN);
+    const Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_FULLSCREEN | SDL_WINDOW_HIDDEN;
+    SDL_Window* window = SDL_CreateWindow("Pelmora", 0, 0, Width, Height, flags);
     if (window == nullptr) return nullptr;
     SDL_DisplayMode mode{SDL_PIXELFORMAT_RGB888, Width, Height, 0, nullptr};
     SDL_SetWindowDisplayMode(window, &mode);
@@ -39,7 +39,8 @@ GLuint upload(const char* path) {
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     glPixelStorei(GL_UNPACK_ROW_LENGTH, rgb->pitch / 3);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, rgb->w, rgb->h, 0, GL_RGB, GL_UNSIGNED_BYTE, rgb->pixels);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, rgb->w, rgb->h, 0, GL_RGB, GL_UNSIGNED_BYTE,
+                 rgb->pixels);
     SDL_FreeSurface(rgb);
     return name;
 }

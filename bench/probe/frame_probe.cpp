@@ -109,7 +109,8 @@ void report(const char* what, long long ns, unsigned long frames, unsigned long 
     Probe& p = probe();
     if (p.out < 0) return;
     char line[96];
-    const int n = std::snprintf(line, sizeof line, "%s %lld %lu %lu\n", what, ns, frames, allocations);
+    const int n =
+        std::snprintf(line, sizeof line, "%s %lld %lu %lu\n", what, ns, frames, allocations);
     if (n > 0 && write(p.out, line, static_cast<size_t>(n)) < 0) p.out = -1;
 }
 

@@ -248,7 +248,8 @@ TEST(SdlEvents, QueuedEventsComeBeforeThePostedQuit) {
 double millisecondsFor(const std::function<void()>& work) {
     const auto start = std::chrono::steady_clock::now();
     work();
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    const auto spent = std::chrono::steady_clock::now() - start;
+    return std::chrono::duration<double, std::milli>(spent).count();
 }
 
 SDL_Event windowEvent(SDL_Window* window, SDL_WindowEventID what) {
@@ -281,7 +282,9 @@ TEST(SdlSwap, ARefusedIntervalIsKeptByWaitingAndAMinimisedWindowWaitsForEvents) 
         });
     };
     emptyPeeks(1);
-    for (auto [what, minimised] : {std::pair{SDL_WINDOWEVENT_MINIMIZED, true}, {SDL_WINDOWEVENT_RESTORED, false}}) {
+    const std::pair<SDL_WindowEventID, bool> changes[] = {{SDL_WINDOWEVENT_MINIMIZED, true},
+                                                           {SDL_WINDOWEVENT_RESTORED, false}};
+    for (auto [what, minimised] : changes) {
         SDL_Event e = windowEvent(system.window(), what);
         ASSERT_EQ(SDL_PushEvent(&e), 1);
         ASSERT_TRUE(system.peekMessage(m));
