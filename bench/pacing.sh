@@ -55,7 +55,7 @@ one_round() {
   hold Return
   sleep 1.5
   play=$(sample "$pid" "$log")
-  # The first turn also loads its sound cue; the second is the steady one.
+  # The first turn may also load its sound cue; the second is the steady one.
   hold w
   until_turns 1 "$log"
   sleep 1.1  # the key delay
