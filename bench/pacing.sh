@@ -13,7 +13,8 @@ probe=$(realpath "$1") run=$2 rounds=$3
 shift 3
 window=${PACING_WINDOW:-5}
 tck=$(getconf CLK_TCK)
-xserver=$(pgrep -o -f "^Xvfb $DISPLAY( |\$)" || true)
+# The X server: started beside this script by tests/with-xvfb.sh, or named by its display.
+xserver=$(pgrep -P "$PPID" -x Xvfb || pgrep -o -f "^Xvfb $DISPLAY( |\$)" || true)
 
 cpu_ticks() { [[ -n $1 ]] && awk '{print $14 + $15}' "/proc/$1/stat" || echo 0; }
 last_frames() { awk '$1 == "frames" {t = $2; n = $3; a = $4} END {print t, n, a}' "$1"; }
