@@ -43,7 +43,12 @@ bool Picture::savePng(const std::string& path) const {
 
 Picture grabScreen() {
     Picture pic;
+    // Xvfb now and then refuses a connection under load: ask again before giving up.
     Display* d = XOpenDisplay(nullptr);
+    for (int attempt = 0; !d && attempt < 20; ++attempt) {
+        sleepMs(100);
+        d = XOpenDisplay(nullptr);
+    }
     if (!d) return pic;
     const Window root = DefaultRootWindow(d);
     XWindowAttributes attr{};
