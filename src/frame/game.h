@@ -15,6 +15,7 @@
 #include "play/hand.h"
 #include "play/selection.h"
 #include "scores/top_score.h"
+#include "view/picture.h"
 #include "view/renderer.h"
 #include "view/turn.h"
 
@@ -45,6 +46,8 @@ struct Game {
     InputState input;
     TopScore topScore;
     Random random;
+    // What the window shows, so that an unchanged picture is not drawn again.
+    ScreenPicture shown;
     // The exit code of the quit message that ended the loop.
     int exitCode = 0;
 };

@@ -24,6 +24,10 @@ bool handleEscape(Game& game) {
     return true;
 }
 
+Picture currentPicture(const Game& game) {
+    return game.mode == ModePlaying ? scenePicture(sceneView(game)) : menuPicture(menuView(game));
+}
+
 void drawFrame(Game& game) {
     game.renderer.clearFrame();
     if (game.mode == ModePlaying) {
@@ -33,6 +37,19 @@ void drawFrame(Game& game) {
         drawMenuScreen(game.renderer, menuView(game));
     }
     game.system.swapBuffers();
+}
+
+// Draws the frame unless the window already shows its picture; gives whether
+// it drew. What is kept is the picture as drawn: after the turn's step, and
+// with the dust as it was before it aged.
+bool presentFrame(Game& game) {
+    if (!needsDrawing(game.shown, currentPicture(game))) return false;
+    const bool dust = !game.cloud.particles.empty();
+    drawFrame(game);
+    game.shown.picture = currentPicture(game);
+    if (game.mode == ModePlaying) game.shown.picture.dust = dust;
+    game.shown.valid = true;
+    return true;
 }
 
 // The clock runs only while playing; the step that reaches 00 ends the game
@@ -88,11 +105,15 @@ int32_t runMainLoop(Game& game) {
 
 bool runFrame(Game& game) {
     // A minimised window draws nothing and its clock stands still.
+    bool drawn = false;
     if (game.input.active) {
         if (!handleEscape(game)) return false;
-        drawFrame(game);
+        drawn = presentFrame(game);
         if (game.mode == ModePlaying) runGameClock(game);
     }
+    // A frame that drew nothing has no swap to pace the loop: the system
+    // waits for the next message or the next refresh instead.
+    if (!drawn) game.system.skipSwap();
     runFrameInput(game);
     return game.window.running;
 }

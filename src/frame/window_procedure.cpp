@@ -99,6 +99,7 @@ int32_t windowProcedure(Game& game, const Message& message) {
     switch (message.kind) {
     case MessageKind::Activate:
         game.input.active = !message.minimised;
+        game.shown.valid = false;
         return Handled;
     case MessageKind::SystemCommand:
         return onSystemCommand(message.command);
@@ -111,7 +112,12 @@ int32_t windowProcedure(Game& game, const Message& message) {
         return Handled;
     case MessageKind::Size:
         applyProjection(game.renderer, game.window, game.mode);
+        game.shown.valid = false;
         return Handled;
+    // The next frame is drawn whole; the system still does its own part.
+    case MessageKind::Paint:
+        game.shown.valid = false;
+        return MessageLeftToSystem;
     case MessageKind::MouseMove:
     case MessageKind::LeftButtonUp:
     case MessageKind::RightButtonUp:

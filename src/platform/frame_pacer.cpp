@@ -32,4 +32,13 @@ int64_t swapDeadline(FramePacer& pacer, int64_t nowNs) {
     return nowNs;
 }
 
+int64_t skipDeadline(FramePacer& pacer, int64_t nowNs) {
+    if (pacer.periodNs == 0) return nowNs;
+    if (!pacer.anchored || nowNs - pacer.nextNs > pacer.periodNs) {
+        pacer.anchored = true;
+        pacer.nextNs = nowNs + pacer.periodNs;
+    }
+    return swapDeadline(pacer, nowNs);
+}
+
 }  // namespace pelmora

@@ -36,6 +36,7 @@ enum class MessageKind {
     SystemKeyDown,  // keys pressed together with Alt: never recorded
     SystemKeyUp,
     Size,
+    Paint,          // part of the window was uncovered and must be drawn again
     MouseMove,
     LeftButtonUp,
     RightButtonUp,
@@ -107,8 +108,9 @@ public:
     // A missing or unreadable file, or no sound device, plays nothing.
     virtual void playSound(const std::string& path) = 0;
 
-    // Takes one message without waiting; false when the queue is empty. A
-    // minimised window, which draws no frames, may wait up to a refresh.
+    // Takes one message; false when the queue is empty. It waits only after
+    // skipSwap, or while the window is minimised: then for the next message
+    // or the display's next refresh, whichever comes first.
     virtual bool peekMessage(Message& out) = 0;
     virtual void postQuitMessage(int exitCode) = 0;
     // Hands a taken message to the window procedure. A backend whose system
@@ -159,6 +161,10 @@ public:
     virtual void setSwapInterval(int interval) = 0;
     // Where the driver refused the interval, waits for the display's refresh itself.
     virtual void swapBuffers() = 0;
+    // Stands for the swap of a frame that drew nothing, since the window
+    // already shows its picture: the next peekMessage may wait until the
+    // refresh that swap would have waited for.
+    virtual void skipSwap() = 0;
 
     // Shows a message box and waits for the answer. Where no box can be shown
     // the text goes to standard error and the answer is Unanswered.

@@ -31,13 +31,20 @@ public:
     WindowRequest lastWindow;
     std::pair<int, int> pixelBits{0, 0};  // colour and depth bits asked for
     int swaps = 0;
+    int skippedSwaps = 0;
+    uint32_t refreshMs = 17;  // what a wait after a skipped swap takes off the clock
     std::map<std::string, Image> bitmaps;  // by the path as the game writes it
 
     uint32_t tickCount() override { return ticks; }
     int64_t calendarSeconds() override { return seconds; }
     void playSound(const std::string& path) override { cues.push_back(path); }
+    // After a skipped swap an empty queue waits out the refresh.
     bool peekMessage(Message& out) override {
-        if (messages.empty()) return false;
+        if (messages.empty()) {
+            if (waiting) ticks += refreshMs;
+            waiting = false;
+            return false;
+        }
         out = messages.front();
         messages.pop_front();
         return true;
@@ -75,6 +82,10 @@ public:
     void showWindow() override { step("showWindow"); }
     void setSwapInterval(int) override { step("setSwapInterval"); }
     void swapBuffers() override { ++swaps; }
+    void skipSwap() override {
+        ++skippedSwaps;
+        waiting = true;
+    }
     BoxAnswer messageBox(const std::string& text, const std::string& caption, BoxButtons buttons,
                          BoxIcon icon) override {
         boxes.push_back({text, caption, buttons, icon});
@@ -87,6 +98,8 @@ public:
     }
 
 private:
+    bool waiting = false;
+
     bool step(const std::string& name) {
         steps.push_back(name);
         return failingSteps.count(name) == 0;

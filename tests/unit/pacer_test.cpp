@@ -76,3 +76,20 @@ TEST(FramePacer, NoPeriodHoldsNothingAndANewPeriodStartsANewRow) {
 
 }  // namespace
 }  // namespace pelmora
+
+namespace pelmora {
+namespace {
+
+// A skipped frame waits for the row's next deadline like a swap, but never
+// goes at once: with no row yet, or after a stall, it waits a whole period.
+TEST(FramePacer, SkippedFramesWaitOnTheRowAndStartOnePeriodOn) {
+    FramePacer pacer;
+    setPacingPeriod(pacer, Period);
+    EXPECT_EQ(skipDeadline(pacer, 1000), 1000 + Period) << "no row yet";
+    EXPECT_EQ(skipDeadline(pacer, 1000 + Period + 5), 1000 + 2 * Period) << "on the row";
+    EXPECT_EQ(swapDeadline(pacer, 1000 + 2 * Period), 1000 + 3 * Period) << "a drawn frame keeps it";
+    EXPECT_EQ(skipDeadline(pacer, 1000 + 7 * Period), 1000 + 8 * Period) << "after a stall";
+}
+
+}  // namespace
+}  // namespace pelmora

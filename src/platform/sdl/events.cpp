@@ -48,6 +48,9 @@ bool translateWindowEvent(const SDL_WindowEvent& window, bool& minimised, Messag
     case SDL_WINDOWEVENT_CLOSE:
         out = message(MessageKind::Close);
         return true;
+    case SDL_WINDOWEVENT_EXPOSED:
+        out = message(MessageKind::Paint);
+        return true;
     case SDL_WINDOWEVENT_SIZE_CHANGED:
         out = message(MessageKind::Size);
         return true;

@@ -1,5 +1,6 @@
 #include <SDL.h>
 
+#include "platform/monotonic.h"
 #include "platform/sdl/events.h"
 #include "platform/sdl/sdl_system.h"
 
@@ -14,20 +15,27 @@ bool SdlSystem::takeEvent(Message& out) {
     return false;
 }
 
-// A minimised game draws no frames, so no swap paces its loop: rather than
-// spin, it waits for the next event up to one refresh of the display.
-bool SdlSystem::waitWhileMinimised(Message& out) {
-    if (!minimised_ || window_ == nullptr) return false;
-    const int period = static_cast<int>(refreshPeriodNs(displayRefreshHz()) / 1000000);
-    SDL_Event event;
-    return SDL_WaitEventTimeout(&event, period) != 0 && translateEvent(event, minimised_, out);
+// After a frame that drew nothing no swap paces the loop: rather than spin,
+// it waits for the next event or the refresh the skipped swap stood for,
+// whichever comes first. A minimised window never draws, so it always waits.
+bool SdlSystem::waitForEvent(Message& out) {
+    if (minimised_ && idleUntilNs_ == 0) skipSwap();
+    while (idleUntilNs_ != 0) {
+        const int64_t left = idleUntilNs_ - monotonicNs();
+        if (left <= 0) break;
+        SDL_Event event;
+        if (SDL_WaitEventTimeout(&event, static_cast<int>((left + 999999) / 1000000)) == 0) break;
+        if (translateEvent(event, minimised_, out)) return true;
+    }
+    idleUntilNs_ = 0;
+    return false;
 }
 
 // Like the desktop's quit message, it comes only once every other waiting
 // message has been taken.
 bool SdlSystem::peekMessage(Message& out) {
     if (takeEvent(out)) return true;
-    if (!quitPosted_) return waitWhileMinimised(out);
+    if (!quitPosted_) return waitForEvent(out);
     quitPosted_ = false;
     out = Message{};
     out.kind = MessageKind::Quit;

@@ -7,18 +7,13 @@
 
 #include <cerrno>
 
+#include "platform/monotonic.h"
 #include "platform/sdl/sdl_system.h"
 
 namespace pelmora {
 namespace {
 
 constexpr int64_t NsPerSecond = 1000000000;
-
-int64_t monotonicNs() {
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return static_cast<int64_t>(now.tv_sec) * NsPerSecond + now.tv_nsec;
-}
 
 // An absolute deadline: a wake-up that comes late does not push the next one back.
 void sleepUntil(int64_t deadlineNs) {
@@ -30,6 +25,12 @@ void sleepUntil(int64_t deadlineNs) {
 }
 
 }  // namespace
+
+int64_t monotonicNs() {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<int64_t>(now.tv_sec) * NsPerSecond + now.tv_nsec;
+}
 
 // A driver may also accept the call and keep another interval; reading it
 // back tells.
@@ -57,6 +58,16 @@ void SdlSystem::swapBuffers() {
         if (deadline > now) sleepUntil(deadline);
     }
     SDL_GL_SwapWindow(window_);
+}
+
+// A skipped swap keeps the row of deadlines a paced one keeps, so skipped and
+// drawn frames together still come once per refresh. Where the driver holds
+// the swaps itself the row is the display's refresh all the same.
+void SdlSystem::skipSwap() {
+    if (window_ == nullptr) return;
+    const int interval = pacedInterval_ > 0 ? pacedInterval_ : 1;
+    setPacingPeriod(pacer_, interval * refreshPeriodNs(displayRefreshHz()));
+    idleUntilNs_ = skipDeadline(pacer_, monotonicNs());
 }
 
 }  // namespace pelmora

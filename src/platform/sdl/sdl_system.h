@@ -56,6 +56,7 @@ public:
     void showWindow() override;
     void setSwapInterval(int interval) override;
     void swapBuffers() override;
+    void skipSwap() override;
 
     BoxAnswer messageBox(const std::string& text, const std::string& caption, BoxButtons buttons,
                          BoxIcon icon) override;
@@ -93,7 +94,7 @@ private:
     Point windowOrigin() const;
     SDL_Window* openWindow(const WindowRequest& request, const PixelLayout& layout);
     bool takeEvent(Message& out);
-    bool waitWhileMinimised(Message& out);
+    bool waitForEvent(Message& out);
     int displayRefreshHz() const;
 
     std::unique_ptr<SoundPlayer> sound_;
@@ -116,6 +117,8 @@ private:
     // The swap interval the driver refused, kept by waiting in swapBuffers (0: none).
     int pacedInterval_ = 0;
     FramePacer pacer_;
+    // Until when the next empty peek may wait, after a skipped swap (0: no wait).
+    int64_t idleUntilNs_ = 0;
 };
 
 }  // namespace pelmora

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "platform/frame_pacer.h"
 #include "platform/system.h"
 
 namespace pelmora {
@@ -16,6 +17,10 @@ struct Win32Handles {
     HGLRC renderContext = nullptr;
     PIXELFORMATDESCRIPTOR pixelFormat{};
     MSG taken{};  // the message peekMessage took, until it is dispatched
+    // The refresh deadlines skipped frames wait on, and until when the next
+    // empty peek may wait (0: no wait).
+    FramePacer pacer;
+    int64_t idleUntilNs = 0;
 };
 
 // The game's message for a window message; Other for those it has no

@@ -1,5 +1,6 @@
 // The thread's message queue and the real window procedure, which hands the
 // messages the game knows to its window procedure as they arrive.
+#include "platform/monotonic.h"
 #include "platform/win32/win32_handles.h"
 #include "platform/win32/win32_system.h"
 
@@ -48,6 +49,8 @@ Message translateWindowMessage(UINT message, WPARAM wParam, LPARAM) {
         return withKey(MessageKind::SystemKeyUp, wParam);
     case WM_SIZE:
         return withKind(MessageKind::Size);
+    case WM_PAINT:
+        return withKind(MessageKind::Paint);
     // The game reads the cursor itself when it handles a mouse message.
     case WM_MOUSEMOVE:
         return withKind(MessageKind::MouseMove);
@@ -80,9 +83,25 @@ int32_t Win32System::deliver(const Message& message) {
     return procedure_ ? procedure_(message) : MessageLeftToSystem;
 }
 
+// After a frame that drew nothing no swap paces the loop: rather than spin,
+// it waits for the next message or the refresh the skipped swap stood for,
+// whichever comes first. Gives true when a message came.
+bool Win32System::waitForMessage() {
+    const int64_t left = handles_->idleUntilNs - monotonicNs();
+    if (handles_->idleUntilNs == 0 || left <= 0) {
+        handles_->idleUntilNs = 0;
+        return false;
+    }
+    const auto ms = static_cast<DWORD>((left + 999999) / 1000000);
+    return MsgWaitForMultipleObjectsEx(0, nullptr, ms, QS_ALLINPUT, MWMO_INPUTAVAILABLE) ==
+           WAIT_OBJECT_0;
+}
+
 bool Win32System::peekMessage(Message& out) {
     MSG& taken = handles_->taken;
-    if (!PeekMessageA(&taken, nullptr, 0, 0, PM_REMOVE)) return false;
+    while (!PeekMessageA(&taken, nullptr, 0, 0, PM_REMOVE)) {
+        if (!waitForMessage()) return false;
+    }
     if (taken.message == WM_QUIT) {
         out = withKind(MessageKind::Quit);
         out.exitCode = static_cast<int>(taken.wParam);

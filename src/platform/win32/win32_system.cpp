@@ -1,6 +1,8 @@
 // Time, sound cues, the cursor, the screen size and bitmaps on Windows.
 #include "platform/win32/win32_system.h"
 
+#include "platform/monotonic.h"
+
 // The handles bring in the system headers, which the sound header needs first.
 #include "platform/win32/win32_handles.h"
 
@@ -29,6 +31,16 @@ Win32System::~Win32System() {
 
 uint32_t Win32System::tickCount() {
     return GetTickCount();
+}
+
+int64_t monotonicNs() {
+    LARGE_INTEGER count{};
+    LARGE_INTEGER frequency{};
+    QueryPerformanceCounter(&count);
+    QueryPerformanceFrequency(&frequency);
+    const int64_t seconds = count.QuadPart / frequency.QuadPart;
+    const int64_t rest = count.QuadPart % frequency.QuadPart;
+    return seconds * 1000000000 + rest * 1000000000 / frequency.QuadPart;
 }
 
 int64_t Win32System::calendarSeconds() {

@@ -54,6 +54,7 @@ public:
     void showWindow() override;
     void setSwapInterval(int interval) override;
     void swapBuffers() override;
+    void skipSwap() override;
 
     BoxAnswer messageBox(const std::string& text, const std::string& caption, BoxButtons buttons,
                          BoxIcon icon) override;
@@ -66,6 +67,8 @@ public:
     Win32Handles& handles() { return *handles_; }
 
 private:
+    bool waitForMessage();
+
     std::unique_ptr<Win32Handles> handles_;
 };
 

@@ -147,4 +147,14 @@ void Win32System::swapBuffers() {
     if (handles_->deviceContext != nullptr) SwapBuffers(handles_->deviceContext);
 }
 
+// The row of deadlines follows the display's refresh; 0 and 1 mean the
+// hardware's default, which is taken as 60 Hz.
+void Win32System::skipSwap() {
+    HDC dc = handles_->deviceContext;
+    if (dc == nullptr) return;
+    const int hz = GetDeviceCaps(dc, VREFRESH);
+    setPacingPeriod(handles_->pacer, refreshPeriodNs(hz > 1 ? hz : 0));
+    handles_->idleUntilNs = skipDeadline(handles_->pacer, monotonicNs());
+}
+
 }  // namespace pelmora
