@@ -11,6 +11,7 @@
 
 #include "board/deal.h"
 #include "frame/game.h"
+#include "frame/main_loop.h"
 #include "platform/window.h"
 #include "support/fake_system.h"
 #include "support/gl_window.h"
@@ -18,6 +19,10 @@
 #include "view/gl/gl_renderer.h"
 #include "view/picking.h"
 #include "view/scene.h"
+
+// Last: the X headers define words such as None that the test framework uses.
+#include <SDL_syswm.h>
+#include <X11/Xutil.h>
 
 namespace pelmora {
 namespace {
@@ -87,6 +92,23 @@ protected:
         std::vector<Rgb> out(size_t(w) * size_t(h));
         glPixelStorei(GL_PACK_ALIGNMENT, 1);
         glReadPixels(x, 768 - y - h, w, h, GL_RGB, GL_UNSIGNED_BYTE, out.data());
+        return out;
+    }
+    // What the X server shows in the window, rows from the bottom as GL reads them.
+    static std::vector<Rgb> windowPixels() {
+        SDL_SysWMinfo info;
+        SDL_VERSION(&info.version);
+        if (!SDL_GetWindowWMInfo(window->system.window(), &info)) return {};
+        XImage* image = XGetImage(info.info.x11.display, info.info.x11.window, 0, 0, 1024, 768,
+                                  AllPlanes, ZPixmap);
+        if (image == nullptr) return {};
+        std::vector<Rgb> out;
+        for (int y = 767; y >= 0; --y)
+            for (int x = 0; x < 1024; ++x) {
+                const unsigned long p = XGetPixel(image, x, y);
+                out.push_back({uint8_t(p >> 16), uint8_t(p >> 8), uint8_t(p)});
+            }
+        XDestroyImage(image);
         return out;
     }
     // Where a point of the untilted front face, or of the score bar, lands in
@@ -178,6 +200,30 @@ TEST_F(Scene, EachTurnBringsItsFaceToTheFront) {
         drawScene();
         EXPECT_EQ(tileAt(makePlace(2, 1), 1), colour(Picture, face)) << face;
     }
+}
+
+// Frames that show nothing new draw nothing: the back buffer keeps a colour
+// no frame uses, and the window keeps showing exactly what a freshly drawn
+// frame shows.
+TEST_F(Scene, AfterSkippedFramesTheWindowShowsWhatAFreshFrameDraws) {
+    Game shown{window->system, renderer};
+    shown.textures = game.textures;
+    shown.random.seed(4242);
+    dealBoard(shown.board, shown.random);
+    shown.mode = ModePlaying;
+    runFrame(shown);
+    glClearColor(1, 0, 1, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+    for (int frame = 0; frame < 30; ++frame) runFrame(shown);
+    const auto back = pixels(0, 0, 1024, 768);
+    const auto kept = windowPixels();
+    renderer.setFixedState();
+    shown.shown.valid = false;
+    runFrame(shown);
+    const auto fresh = windowPixels();
+    EXPECT_EQ(std::count(back.begin(), back.end(), Rgb{255, 0, 255}), 1024 * 768);
+    EXPECT_TRUE(kept == fresh);
+    EXPECT_GT(std::count(fresh.begin(), fresh.end(), colour(Picture, shown.board.face(0)->cardAt(TopPlace)->value)), 100);
 }
 
 // Full screen with a compatibility context (no core profile bit): the menu

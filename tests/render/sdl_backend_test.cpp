@@ -14,6 +14,7 @@
 #include <cstring>
 #include <filesystem>
 #include <functional>
+#include <thread>
 #include <fstream>
 
 #include "platform/sdl/audio.h"
@@ -292,6 +293,33 @@ TEST(SdlSwap, ARefusedIntervalIsKeptByWaitingAndAMinimisedWindowWaitsForEvents) 
         if (minimised) EXPECT_GE(emptyPeeks(10), 10 * 16 - 1);
         else EXPECT_LT(emptyPeeks(100), 20 * period);  // paced, it would take 100
     }
+    EXPECT_TRUE(window.close());
+}
+
+// A frame that drew nothing stands for a swap: the next empty peek waits for
+// the refresh that swap would have waited for, so an idle game spins no
+// faster than the display, yet an event that comes meanwhile ends the wait.
+TEST(SdlSwap, AfterASkippedSwapThePeekWaitsForTheRefreshOrTheNextEvent) {
+    GlWindow window;
+    ASSERT_EQ(window.open(false), "");
+    SdlSystem& system = window.system;
+    Message m;
+    while (system.peekMessage(m)) continue;  // what the display sent on opening
+    const double idle = millisecondsFor([&] {
+        for (int frame = 0; frame < 30; ++frame) {
+            system.skipSwap();
+            while (system.peekMessage(m)) continue;
+        }
+    });
+    EXPECT_GE(idle, 29 * 1000.0 / 60) << "30 skipped frames";
+    system.skipSwap();
+    std::thread typist([] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(3));
+        SDL_Event e = key(SDLK_p);
+        SDL_PushEvent(&e);
+    });
+    EXPECT_TRUE(system.peekMessage(m) && m.kind == MessageKind::KeyDown && m.key == 0x50);
+    typist.join();
     EXPECT_TRUE(window.close());
 }
 
