@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
-# What the game costs while it sits in the menu and while it is played, and
-# how long a cube turn lasts (the second of two), for one or more builds of
-# it side by side: the builds take turns, round after round, on one X server.
+# What the game costs while it sits in the menu, paused, in play with the
+# mouse still and while the cube turns again and again, and how long a cube
+# turn lasts (the second of two), for one or more builds of it side by side:
+# the builds take turns, round after round, on one X server. A desktop card
+# game sitting on its board is measured the same way for reference, when it
+# is installed (as root the script installs it from Debian's archive).
 #
 #   bench/pacing.sh PROBE.so RUN_FOLDER ROUNDS GAME...    (needs $DISPLAY)
 #
@@ -56,6 +59,17 @@ one_round() {
   hold Return
   sleep 1.5
   play=$(sample "$pid" "$log")
+  hold p
+  sleep 1
+  paused=$(sample "$pid" "$log")
+  hold p
+  sleep 1
+  # Held, the key turns the cube once more as soon as each turn ends.
+  xdotool keydown d
+  sleep 0.5
+  turning=$(sample "$pid" "$log")
+  xdotool keyup d
+  sleep 1.5
   # The first turn may also load its sound cue; the second is the steady one.
   hold w
   until_turns 1 "$log"
@@ -66,11 +80,28 @@ one_round() {
               END {printf "%.0f %d %d %d", t / 1e6, f, a[1], a[2]}' "$log")
   kill "$pid"; wait "$pid" 2>/dev/null || true
   rm -rf "$dir"
-  echo "$(basename "$game") $menu $play ${turn:-0 0 0 0}"
+  echo "$(basename "$game") $menu $paused $play $turning ${turn:-0 0 0 0}"
 }
 
+# The reference sits on its board; only its CPU and the X server's count.
+reference_round() {
+  local pid
+  "$reference" >/dev/null 2>&1 &
+  pid=$!
+  sleep 5
+  echo "reference:gnome-mahjongg $(sample "$pid" /dev/null)"
+  kill "$pid"; wait "$pid" 2>/dev/null || true
+}
+
+reference=$(PATH=$PATH:/usr/games command -v gnome-mahjongg || true)
+if [[ -z $reference && $(id -u) -eq 0 ]]; then
+  apt-get install -y --no-install-recommends gnome-mahjongg >/dev/null 2>&1 || true
+  reference=$(PATH=$PATH:/usr/games command -v gnome-mahjongg || true)
+fi
+
 echo "# load $(cut -d' ' -f1-3 /proc/loadavg), window ${window}s"
-echo "# build menu_cpu% menu_x% menu_fps menu_allocs/frame play_cpu% play_x% play_fps play_allocs/frame turn_ms turn_frames turn1_allocs turn2_allocs"
+echo "# build, then cpu% x% fps allocs/frame for each of menu, paused, play and turning, then turn_ms turn_frames turn1_allocs turn2_allocs"
 for ((r = 1; r <= rounds; r++)); do
   for game in "$@"; do one_round "$(realpath "$game")"; done
+  if [[ -n $reference ]]; then reference_round; fi
 done

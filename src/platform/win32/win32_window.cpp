@@ -1,5 +1,6 @@
 // The full-screen display mode, the window, its device context, pixel format
 // and legacy GL context, one step per call.
+#include "platform/monotonic.h"
 #include "platform/win32/win32_handles.h"
 #include "platform/win32/win32_system.h"
 
