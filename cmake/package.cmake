@@ -11,7 +11,7 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME pelmora)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "Pelmora developers <pelmora@example.org>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "card puzzle on a cube: drop poker hands against the clock")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
   "Each face of a cube holds a heap of 144 playing cards in five layers. Select\n"
   "five free cards of the face in front that make a poker hand, drop them for\n"
