@@ -45,9 +45,11 @@ constexpr const char* DesktopEntryName = "pelmora";
 // simply has no icon of its own.
 constexpr const char* WindowIconPath = "textures\\Icon.bmp";
 
+// SDL reads these from the environment when the video starts; a player's own
+// setting stays.
 void nameForTheDesktop() {
-    SDL_SetHint("SDL_VIDEO_X11_WMCLASS", DesktopEntryName);
-    SDL_SetHint("SDL_VIDEO_WAYLAND_WMCLASS", DesktopEntryName);
+    SDL_setenv("SDL_VIDEO_X11_WMCLASS", DesktopEntryName, 0);
+    SDL_setenv("SDL_VIDEO_WAYLAND_WMCLASS", DesktopEntryName, 0);
 }
 
 void setWindowIcon(SDL_Window* window) {
