@@ -1,5 +1,8 @@
-# make run  - install what is missing, build, generate the assets, play
-# make test - the same set-up, then every test with every warning an error, the
+# make run  - install what playing needs, build only the game and its assets,
+#             play; the top score is the installed game's, in
+#             $XDG_DATA_HOME/pelmora (~/.local/share/pelmora)
+# make test - install everything, build everything, then every test with every
+#             warning an error, the
 #             package built and checked, the Windows build's tests under Wine,
 #             then the whole game again under ASan + UBSan (clang) with a short
 #             run of each fuzz target
@@ -24,13 +27,20 @@ deps:
 	@scripts/install-deps
 
 configure: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPELMORA_WERROR=$(WERROR) >/dev/null
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPELMORA_WERROR=$(WERROR) \
+	  -DPELMORA_TESTS=ON -DPELMORA_BENCH=ON >/dev/null
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
-run: build
-	@cd $(RUN_DIR) && ../pelmora
+# The tests and benchmarks wait until make test asks for them. The launcher
+# is the installed game's, pointed at the build.
+run:
+	@scripts/install-deps --play
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPELMORA_WERROR=$(WERROR) \
+	  -DPELMORA_TESTS=OFF -DPELMORA_BENCH=OFF >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS) --target pelmora assets
+	@sh $(BUILD)/launcher/build/pelmora
 
 test: WERROR := ON
 test: build

@@ -1,18 +1,24 @@
-# Installed like any desktop game: a launcher that runs the program in the
-# player's data folder, the shared textures and sounds, a menu entry, icons,
-# the software centre's metainfo and a manual page.
+# Installed like any desktop game: a launcher that runs the program with the
+# top score kept in the player's data folder, the shared textures and sounds,
+# a menu entry, icons, the software centre's metainfo and a manual page.
 #
 # `cmake --install` lays the game out as bin/, libexec/pelmora/ and
 # share/pelmora/; the Debian package uses Debian's games layout instead, from
 # the same build: its parts are installed only when asked for by component.
 include(GNUInstallDirs)
 
+# The launcher written to FILE, for a layout where it lies in launcherDir and
+# finds the program and the assets at the given absolute paths.
+function(pelmora_launcher file launcherDir program dataDir)
+  file(RELATIVE_PATH PELMORA_PROGRAM_FROM_LAUNCHER ${launcherDir} ${program})
+  file(RELATIVE_PATH PELMORA_DATA_FROM_LAUNCHER ${launcherDir} ${dataDir})
+  configure_file(${CMAKE_SOURCE_DIR}/data/pelmora.in ${file} @ONLY)
+endfunction()
+
 # One layout: where the launcher, the program and the assets go.
 function(pelmora_install_layout component launcherDir programDir dataDir)
-  file(RELATIVE_PATH PELMORA_PROGRAM_FROM_LAUNCHER /${launcherDir} /${programDir}/pelmora)
-  file(RELATIVE_PATH PELMORA_DATA_FROM_LAUNCHER /${launcherDir} /${dataDir})
   set(launcher ${CMAKE_BINARY_DIR}/launcher/${component}/pelmora)
-  configure_file(${CMAKE_SOURCE_DIR}/data/pelmora.in ${launcher} @ONLY)
+  pelmora_launcher(${launcher} /${launcherDir} /${programDir}/pelmora /${dataDir})
   install(PROGRAMS ${launcher} DESTINATION ${launcherDir} COMPONENT ${component} ${ARGN})
   install(TARGETS pelmora RUNTIME DESTINATION ${programDir} COMPONENT ${component} ${ARGN})
   install(DIRECTORY ${CMAKE_BINARY_DIR}/run/textures ${CMAKE_BINARY_DIR}/run/sounds
@@ -21,6 +27,9 @@ endfunction()
 
 pelmora_install_layout(local ${CMAKE_INSTALL_BINDIR} ${CMAKE_INSTALL_LIBEXECDIR}/pelmora
   ${CMAKE_INSTALL_DATADIR}/pelmora)
+# `make run` plays the build itself the same way, from the player's data folder.
+pelmora_launcher(${CMAKE_BINARY_DIR}/launcher/build/pelmora ${CMAKE_BINARY_DIR}/launcher/build
+  ${CMAKE_BINARY_DIR}/pelmora ${CMAKE_BINARY_DIR}/run)
 set(PELMORA_GAMES_PROGRAM_DIR lib/games/pelmora)
 pelmora_install_layout(games games ${PELMORA_GAMES_PROGRAM_DIR} share/games/pelmora EXCLUDE_FROM_ALL)
 # Stripped for the package as Debian strips, notes about the compiler and all.

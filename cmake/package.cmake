@@ -11,12 +11,12 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME pelmora)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "Pelmora developers <pelmora@example.org>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "card puzzle on a cube: drop poker hands against the clock")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
-  "Each face of a cube holds a heap of 144 playing cards in five layers. Pick\n"
-  "free cards of the face in front, drop them as poker hands for points and\n"
-  "turn the cube to reach the others, before the 30-second countdown that\n"
-  "every drop refills runs out. Clear the whole cube to win.")
+  "Each face of a cube holds a heap of 144 playing cards in five layers. Select\n"
+  "five free cards of the face in front that make a poker hand, drop them for\n"
+  "points and turn the cube to reach the others, before the 30-second\n"
+  "countdown that every drop refills runs out. Clear the whole cube to win.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_INSTALL_CMAKE_PROJECTS
   "${CMAKE_BINARY_DIR};Pelmora;games;/"

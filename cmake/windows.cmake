@@ -16,22 +16,47 @@ add_library(pelmora_win32 STATIC ${PELMORA_WIN32_SOURCES})
 target_link_libraries(pelmora_win32 PUBLIC pelmora_core user32 gdi32 opengl32 winmm)
 target_compile_options(pelmora_win32 PRIVATE ${PELMORA_WARNINGS})
 
-# A GUI program: no console window opens beside the game.
-add_executable(pelmora WIN32 src/main.cpp)
-target_link_libraries(pelmora PRIVATE pelmora_gl pelmora_win32)
-target_compile_options(pelmora PRIVATE ${PELMORA_WARNINGS})
+# The program's resources, compiled by windres: the icon the Linux build's
+# generator drew, the version information and the manifest, both filled in
+# from project().
+enable_language(RC)
+set(PELMORA_ICO ${PELMORA_HOST_BUILD}/icons/pelmora.ico)
+set(PELMORA_MANIFEST ${CMAKE_BINARY_DIR}/pelmora.manifest)
+set(PELMORA_RC ${CMAKE_BINARY_DIR}/pelmora.rc)
+file(STRINGS ${CMAKE_SOURCE_DIR}/data/copyright PELMORA_COPYRIGHT REGEX "^Copyright: " LIMIT_COUNT 1)
+string(REPLACE "Copyright: " "" PELMORA_COPYRIGHT "${PELMORA_COPYRIGHT}")
+configure_file(${CMAKE_SOURCE_DIR}/data/windows/pelmora.manifest.in ${PELMORA_MANIFEST} @ONLY)
+configure_file(${CMAKE_SOURCE_DIR}/data/windows/pelmora.rc.in ${PELMORA_RC} @ONLY)
+set_source_files_properties(${PELMORA_RC} PROPERTIES OBJECT_DEPENDS "${PELMORA_ICO};${PELMORA_MANIFEST}")
 
-# The folder and zip a player unpacks: the program, the assets the Linux build
-# generated (the same bytes) and a short read-me.
+# A GUI program: no console window opens beside the game.
+add_executable(pelmora WIN32 src/main.cpp ${PELMORA_RC})
+target_link_libraries(pelmora PRIVATE pelmora_gl pelmora_win32)
+target_compile_options(pelmora PRIVATE "$<$<COMPILE_LANGUAGE:CXX>:${PELMORA_WARNINGS}>")
+
+# The read-me with Windows line ends and the licence text out of the Debian
+# copyright file, so each is written once.
+configure_file(${CMAKE_SOURCE_DIR}/data/windows/README.txt.in ${CMAKE_BINARY_DIR}/README.txt @ONLY
+  NEWLINE_STYLE CRLF)
+file(READ ${CMAKE_SOURCE_DIR}/data/copyright PELMORA_LICENCE)
+string(REGEX REPLACE ".*\nLicense: MIT\n" "" PELMORA_LICENCE "${PELMORA_LICENCE}")
+string(REGEX REPLACE "\n \\.\n" "\n\n" PELMORA_LICENCE "${PELMORA_LICENCE}")
+string(REGEX REPLACE "(^|\n) " "\\1" PELMORA_LICENCE "${PELMORA_LICENCE}")
+string(REPLACE "\n" "\r\n" PELMORA_LICENCE "MIT License\n\nCopyright (c) ${PELMORA_COPYRIGHT}\n\n${PELMORA_LICENCE}")
+file(WRITE ${CMAKE_BINARY_DIR}/LICENSE.txt "${PELMORA_LICENCE}")
+
+# The folder and zip a player unpacks: the stripped program, the assets the
+# Linux build generated (the same bytes), the read-me and the licence.
 set(PELMORA_DIST ${CMAKE_BINARY_DIR}/dist/pelmora)
 set(PELMORA_HOST_RUN ${PELMORA_HOST_BUILD}/run)
 add_custom_target(dist ALL
   COMMAND ${CMAKE_COMMAND} -E rm -rf ${CMAKE_BINARY_DIR}/dist ${CMAKE_BINARY_DIR}/pelmora-windows.zip
   COMMAND ${CMAKE_COMMAND} -E make_directory ${PELMORA_DIST}
-  COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:pelmora> ${PELMORA_DIST}/pelmora.exe
+  COMMAND ${CMAKE_STRIP} -o ${PELMORA_DIST}/pelmora.exe $<TARGET_FILE:pelmora>
   COMMAND ${CMAKE_COMMAND} -E copy_directory ${PELMORA_HOST_RUN}/textures ${PELMORA_DIST}/textures
   COMMAND ${CMAKE_COMMAND} -E copy_directory ${PELMORA_HOST_RUN}/sounds ${PELMORA_DIST}/sounds
-  COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/data/windows/README.txt ${PELMORA_DIST}/README.txt
+  COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_BINARY_DIR}/README.txt ${CMAKE_BINARY_DIR}/LICENSE.txt
+    ${PELMORA_DIST}
   COMMAND ${CMAKE_COMMAND} -E chdir ${CMAKE_BINARY_DIR}/dist
     ${CMAKE_COMMAND} -E tar cf ${CMAKE_BINARY_DIR}/pelmora-windows.zip --format=zip pelmora
   DEPENDS pelmora
@@ -69,7 +94,7 @@ add_test(NAME windows_imports_only_system_dlls
   COMMAND ${CMAKE_SOURCE_DIR}/tests/windows/check-imports.sh $<TARGET_FILE:pelmora>)
 add_test(NAME windows_player_folder
   COMMAND ${CMAKE_SOURCE_DIR}/tests/windows/check-dist.sh ${PELMORA_DIST} ${PELMORA_HOST_RUN}
-    ${CMAKE_BINARY_DIR}/pelmora-windows.zip)
+    ${CMAKE_BINARY_DIR}/pelmora-windows.zip ${PROJECT_VERSION})
 set(PELMORA_WITH_WINE ${CMAKE_SOURCE_DIR}/tests/windows/with-wine.sh)
 add_test(NAME windows_unit_tests
   COMMAND ${PELMORA_WITH_WINE} sh -c "wine \"$0\" --gtest_brief=1 && wine \"$1\" --gtest_brief=1"

@@ -49,6 +49,11 @@ void requestTurn(Game& game, uint8_t direction) {
     startTurn(context, direction);
 }
 
+void disarmDwell(EdgeDwell& dwell) {
+    dwell.armed = false;
+    dwell.since = 0;
+}
+
 void dwellFor(Game& game, uint8_t direction) {
     EdgeDwell& dwell = game.input.edgeDwell;
     if (!dwell.armed) {
@@ -60,16 +65,22 @@ void dwellFor(Game& game, uint8_t direction) {
     if (dwell.testedAt - dwell.since > dwell.dwellTime) requestTurn(game, direction);
 }
 
-// A cursor beyond the client area (windowed play) counts as lying in the band
-// of the edge it crossed, as if the screen edge had stopped it there. The
-// comparisons are signed, so a position left of or above the window is not
+bool insideClientArea(int64_t x, int64_t y, int64_t width, int64_t height) {
+    return x >= 0 && y >= 0 && x < width && y < height;
+}
+
+// A cursor beyond the client area (windowed play, the player busy in another
+// window) lies in no band: the cube stays put until the cursor comes back in.
+// The comparisons are signed, so a position left of or above the window is not
 // mistaken for one far to the right or below.
 void runEdgeDwell(Game& game) {
     const int64_t x = game.input.cursorX;
     const int64_t y = game.input.cursorY;
     const int64_t width = game.window.width;
     const int64_t height = game.window.height;
-    if (y >= height - EdgeBand) {
+    if (!insideClientArea(x, y, width, height)) {
+        disarmDwell(game.input.edgeDwell);
+    } else if (y >= height - EdgeBand) {
         dwellFor(game, TurnDown);
     } else if (y < EdgeBand) {
         dwellFor(game, TurnUp);
@@ -78,8 +89,7 @@ void runEdgeDwell(Game& game) {
     } else if (x < EdgeBand) {
         dwellFor(game, TurnLeft);
     } else {
-        game.input.edgeDwell.armed = false;
-        game.input.edgeDwell.since = 0;
+        disarmDwell(game.input.edgeDwell);
     }
 }
 

@@ -404,6 +404,39 @@ TEST_F(PlayingTheGame, RefusedFullScreenOffersAWindowOrEndsTheProgram) {
     EXPECT_EQ(code, 0);
 }
 
+// A windowed game lets go of the pointer: resting it beyond the window's
+// top-left corner, past two edge bands at once, turns nothing.
+TEST_F(PlayingTheGame, RefusedFullScreenWindowIgnoresAPointerOutsideIt) {
+    const Picture screen = grabScreen();
+    if (screen.width == 1024 && screen.height == 768) GTEST_SKIP() << "the screen has the game's size";
+    GameProcess game(makeWorkFolder("windowed-pointer"));
+    game.start();
+    ASSERT_TRUE(answerBox("Vask GL", "Return", game)) << "no box offered windowed play";
+    int dx = 0, dy = 0;
+    ASSERT_TRUE(findMenuInWindow(waitForScreen([&](const Picture& s) { return findMenuInWindow(s, dx, dy); }, 20000),
+                                 dx, dy));
+    const std::string centre = std::to_string(dx + 512) + " " + std::to_string(dy + 384);
+    xdo("mousemove " + centre);
+    key("Return");
+    ASSERT_EQ(visiblePage(waitForScreen([&](const Picture& s) { return visiblePage(s, dx, dy) == -1; }, 5000),
+                          dx, dy), -1) << "the cube never appeared";
+    xdo("mousemove 2 2");
+    sleepMs(500);
+    const Picture resting = grabScreen();
+    const Rect cube = moved({300, 200, 700, 560}, dx, dy);
+    for (int waited = 0; waited < 3000; waited += 250) {
+        sleepMs(250);
+        ASSERT_LT(screenDifference(resting, grabScreen(), cube), 2.0) << "the cube turned after " << waited << " ms";
+    }
+    xdo("mousemove " + centre);
+    key("Escape");
+    EXPECT_EQ(visiblePage(waitForScreen([&](const Picture& s) { return visiblePage(s, dx, dy) == PageNewGame; }, 5000),
+                          dx, dy), PageNewGame);
+    key("Escape");
+    int code = -1;
+    ASSERT_TRUE(game.waitExit(10000, code));
+}
+
 TEST_F(PlayingTheGame, MissingTextureShowsInitializationFailedAndKeepsTheScoreFile) {
     const std::string folder = makeWorkFolder("missing-texture", false);
     const std::string stored =
@@ -484,8 +517,11 @@ TEST_F(PlayingTheGame, InstalledGameStartsInThePlayersDataFolder) {
         int code = -1;
         ASSERT_TRUE(game.waitExit(10000, code));
         EXPECT_EQ(code, 0);
-        EXPECT_TRUE(fs::exists(root / "data" / "pelmora" / "scoredata.xml"));
-        EXPECT_TRUE(fs::exists(root / "data" / "pelmora" / "textures" / "CardTextureMap.bmp"));
+        // The player's folder holds the score and nothing else.
+        std::vector<std::string> kept;
+        for (const auto& entry : fs::directory_iterator(root / "data" / "pelmora"))
+            kept.push_back(entry.path().filename().string());
+        EXPECT_EQ(kept, std::vector<std::string>{"scoredata.xml"});
     }
 }
 

@@ -356,6 +356,27 @@ TEST(SdlSound, AClipPlaysWholeANewCueCutsItAndBadFilesAreSilent) {
     for (const std::string& made : {clip, noise}) std::filesystem::remove(made);
 }
 
+// The shell ties the window to the desktop entry (pelmora.desktop) by its
+// class, and shows the icon the generator drew beside the textures.
+TEST(SdlWindow, ItsClassNamesTheDesktopEntryAndItCarriesTheIcon) {
+    const char* run = std::getenv("PELMORA_RUN_DIR");
+    ASSERT_NE(run, nullptr) << "PELMORA_RUN_DIR names no folder with the generated textures";
+    const std::filesystem::path here = std::filesystem::current_path();
+    std::filesystem::current_path(run);
+    GlWindow window;
+    const std::string opened = window.open(false);
+    std::filesystem::current_path(here);
+    ASSERT_EQ(opened, "");
+    std::string said;
+    FILE* xprop = popen("xprop -name Pelmora WM_CLASS _NET_WM_ICON 2>&1", "r");
+    char line[256];
+    while (xprop != nullptr && fgets(line, sizeof line, xprop) != nullptr) said += line;
+    if (xprop != nullptr) pclose(xprop);
+    EXPECT_NE(said.find("WM_CLASS(STRING) = \"pelmora\", \"pelmora\""), std::string::npos) << said;
+    EXPECT_NE(said.find("Icon (64 x 64)"), std::string::npos) << said.substr(0, 200);
+    EXPECT_TRUE(window.close());
+}
+
 // Without a display nothing opens and a box's text goes to standard error.
 TEST(SdlNoDisplay, BoxesGoToStandardError) {
     const std::string display = std::getenv("DISPLAY") ? std::getenv("DISPLAY") : "";

@@ -151,9 +151,12 @@ TEST(TurnKeys, TheFirstHeldKeyTurnsAndPauseEndsTheFrame) {
 TEST(EdgeDwell, TurnsAfterMoreThan750msInTheFirstBandThatHolds) {
     const struct { int32_t x, y; int direction; } rows[] = {  // -1: in no band
         {10, 760, TurnDown}, {1020, 10, TurnUp}, {1000, 400, TurnRight}, {49, 400, TurnLeft},
-        {50, 717, -1},       {-30, 300, TurnLeft}, {1100, 300, TurnRight}, {-30, -30, TurnUp},
-        {500, 718, TurnDown}, {500, 49, TurnUp},  {500, 50, -1},         {974, 400, TurnRight},
-        {973, 400, -1},       {50, 400, -1}};
+        {50, 717, -1},        {500, 718, TurnDown}, {500, 49, TurnUp},   {500, 50, -1},
+        {974, 400, TurnRight}, {973, 400, -1},      {50, 400, -1},       {0, 767, TurnDown},
+        {1023, 0, TurnUp},
+        // Outside the client area (windowed play): past every side and corner.
+        {-1, 400, -1}, {1024, 400, -1}, {500, -1, -1}, {500, 768, -1}, {-30, -30, -1},
+        {1100, -30, -1}, {-30, 900, -1}, {1024, 768, -1}, {-2000, 300, -1}, {500, 5000, -1}};
     for (const auto& r : rows) {
         GameRig rig;
         rig.game.mode = ModePlaying;

@@ -6,6 +6,7 @@
 #include "assets/card_atlas.h"
 #include "assets/felt.h"
 #include "assets/fonts.h"
+#include "assets/icon.h"
 #include "assets/image_files.h"
 #include "assets/menu_picture.h"
 #include "assets/paint.h"
@@ -45,7 +46,8 @@ bool writeTextures(const Pictures& p, const std::string& folder, std::string& er
     return saveBitmap24(p.menu.surface(), folder + "/Menu.bmp", error) &&
            saveBitmap24(p.panels.surface(), folder + "/SubMenuPlots.bmp", error) &&
            saveBitmap24(p.cloth.surface(), folder + "/CubeSurface.bmp", error) &&
-           saveBitmap24(p.atlas.surface(), folder + "/CardTextureMap.bmp", error);
+           saveBitmap24(p.atlas.surface(), folder + "/CardTextureMap.bmp", error) &&
+           writeWindowIconBitmap(folder + "/Icon.bmp", error);
 }
 
 bool generateWithFonts(const std::string& runFolder, const std::string& previewFolder,

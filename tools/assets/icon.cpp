@@ -1,8 +1,11 @@
 #include "assets/icon.h"
 
 #include <cmath>
+#include <cstdint>
 #include <filesystem>
+#include <fstream>
 #include <system_error>
+#include <vector>
 
 #include <cairo-svg.h>
 
@@ -77,14 +80,72 @@ bool writeSvg(const std::string& path, std::string& error) {
     return finish(surface, path, error);
 }
 
-bool writePng(int size, const std::string& path, std::string& error) {
+cairo_surface_t* drawIcon(int size) {
     cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, size, size);
     cairo_t* cr = cairo_create(surface);
     paintIcon(cr, size);
     cairo_destroy(cr);
+    return surface;
+}
+
+bool writePng(int size, const std::string& path, std::string& error) {
+    cairo_surface_t* surface = drawIcon(size);
     const bool saved = savePng(surface, path, error);
     cairo_surface_destroy(surface);
     return saved;
+}
+
+cairo_status_t appendBytes(void* closure, const unsigned char* data, unsigned int length) {
+    static_cast<std::string*>(closure)->append(reinterpret_cast<const char*>(data), length);
+    return CAIRO_STATUS_SUCCESS;
+}
+
+bool pngBytes(int size, std::string& png, std::string& error) {
+    cairo_surface_t* surface = drawIcon(size);
+    const cairo_status_t status = cairo_surface_write_to_png_stream(surface, appendBytes, &png);
+    cairo_surface_destroy(surface);
+    if (status == CAIRO_STATUS_SUCCESS) return true;
+    error = std::string("cannot draw the icon: ") + cairo_status_to_string(status);
+    return false;
+}
+
+void putLittleEndian(std::string& out, uint32_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+}
+
+// An icon file: a header, one 16-byte entry per size, then each picture as a
+// PNG, which Windows reads in icon files since Vista. 256 is written as 0.
+bool icoBytes(std::string& ico, std::string& error) {
+    std::vector<std::string> pictures(IcoSizes.size());
+    for (size_t i = 0; i < IcoSizes.size(); ++i) {
+        if (!pngBytes(IcoSizes[i], pictures[i], error)) return false;
+    }
+    putLittleEndian(ico, 0, 2);
+    putLittleEndian(ico, 1, 2);  // an icon, not a cursor
+    putLittleEndian(ico, static_cast<uint32_t>(IcoSizes.size()), 2);
+    auto offset = static_cast<uint32_t>(6 + 16 * IcoSizes.size());
+    for (size_t i = 0; i < IcoSizes.size(); ++i) {
+        const auto side = static_cast<uint32_t>(IcoSizes[i] % 256);
+        putLittleEndian(ico, side | side << 8, 4);  // width, height, no palette, reserved
+        putLittleEndian(ico, 1, 2);   // colour planes
+        putLittleEndian(ico, 32, 2);  // bits per pixel
+        putLittleEndian(ico, static_cast<uint32_t>(pictures[i].size()), 4);
+        putLittleEndian(ico, offset, 4);
+        offset += static_cast<uint32_t>(pictures[i].size());
+    }
+    for (const std::string& picture : pictures) ico += picture;
+    return true;
+}
+
+bool writeIco(const std::filesystem::path& path, std::string& error) {
+    std::string ico;
+    if (!icoBytes(ico, error)) return false;
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(ico.data(), static_cast<std::streamsize>(ico.size()));
+    out.close();
+    if (out) return true;
+    error = "cannot write " + path.string();
+    return false;
 }
 
 }  // namespace
@@ -98,7 +159,14 @@ bool writeIcons(const std::string& folder, std::string& error) {
         const std::filesystem::path png = theme / name / "apps/pelmora.png";
         if (!makeParent(png, error) || !writePng(size, png.string(), error)) return false;
     }
-    return true;
+    return writeIco(std::filesystem::path(folder) / "pelmora.ico", error);
+}
+
+bool writeWindowIconBitmap(const std::string& path, std::string& error) {
+    cairo_surface_t* surface = drawIcon(WindowIconSize);
+    const bool saved = saveBitmap32(surface, path, error);
+    cairo_surface_destroy(surface);
+    return saved;
 }
 
 }  // namespace assets

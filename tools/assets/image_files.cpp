@@ -29,7 +29,49 @@ void copyPixels(cairo_surface_t* from, SDL_Surface* to) {
     }
 }
 
+// Cairo premultiplies its alpha; a bitmap's colours stand alone.
+void copyPixelsWithAlpha(cairo_surface_t* from, SDL_Surface* to) {
+    cairo_surface_flush(from);
+    const unsigned char* source = cairo_image_surface_get_data(from);
+    const int sourceStride = cairo_image_surface_get_stride(from);
+    auto* target = static_cast<uint8_t*>(to->pixels);
+    for (int y = 0; y < to->h; ++y) {
+        const unsigned char* row = source + static_cast<ptrdiff_t>(y) * sourceStride;
+        uint8_t* out = target + static_cast<ptrdiff_t>(y) * to->pitch;
+        for (int x = 0; x < to->w; ++x) {
+            uint32_t word;
+            std::memcpy(&word, row + 4 * x, sizeof word);
+            const uint32_t alpha = word >> 24;
+            uint32_t straight = alpha << 24;
+            for (int shift = 0; shift < 24 && alpha > 0; shift += 8) {
+                const uint32_t channel = (word >> shift) & 0xFF;
+                straight |= ((channel * 255 + alpha / 2) / alpha) << shift;
+            }
+            std::memcpy(out + 4 * x, &straight, sizeof straight);
+        }
+    }
+}
+
+bool saveSurface(SDL_Surface* image, const std::string& path, std::string& error) {
+    const bool saved = SDL_SaveBMP(image, path.c_str()) == 0;
+    if (!saved) error = std::string("cannot write ") + path + ": " + SDL_GetError();
+    SDL_FreeSurface(image);
+    return saved;
+}
+
 }  // namespace
+
+bool saveBitmap32(cairo_surface_t* surface, const std::string& path, std::string& error) {
+    const int width = cairo_image_surface_get_width(surface);
+    const int height = cairo_image_surface_get_height(surface);
+    SDL_Surface* image = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888);
+    if (image == nullptr) {
+        error = std::string("cannot make a picture for ") + path + ": " + SDL_GetError();
+        return false;
+    }
+    copyPixelsWithAlpha(surface, image);
+    return saveSurface(image, path, error);
+}
 
 bool saveBitmap24(cairo_surface_t* surface, const std::string& path, std::string& error) {
     const int width = cairo_image_surface_get_width(surface);
@@ -40,10 +82,7 @@ bool saveBitmap24(cairo_surface_t* surface, const std::string& path, std::string
         return false;
     }
     copyPixels(surface, image);
-    const bool saved = SDL_SaveBMP(image, path.c_str()) == 0;
-    if (!saved) error = std::string("cannot write ") + path + ": " + SDL_GetError();
-    SDL_FreeSurface(image);
-    return saved;
+    return saveSurface(image, path, error);
 }
 
 bool savePng(cairo_surface_t* surface, const std::string& path, std::string& error) {

@@ -57,10 +57,13 @@ Point SdlSystem::windowOrigin() const {
     return origin;
 }
 
+// Over the window SDL knows the position from its events. Once the pointer
+// has left, SDL keeps the last position clamped to the window's edge, so
+// the pointer's true place is asked of the display instead.
 Point SdlSystem::cursorPosition() {
     Point at;
     if (!videoReady()) return at;
-    if (window_ == nullptr) {
+    if (window_ == nullptr || SDL_GetMouseFocus() != window_) {
         SDL_GetGlobalMouseState(&at.x, &at.y);
         return at;
     }

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string>
 
+#include "platform/sdl/host_path.h"
 #include "platform/sdl/sdl_system.h"
 
 namespace pelmora {
@@ -37,6 +38,27 @@ void complain(const char* what) {
     std::fprintf(stderr, "Pelmora: %s: %s\n", what, SDL_GetError());
 }
 
+// The desktop entry's name, so the shell ties the window to the menu entry and
+// its icon (X11's WM_CLASS, Wayland's app id).
+constexpr const char* DesktopEntryName = "pelmora";
+// Drawn by the asset generator beside the textures; without it the window
+// simply has no icon of its own.
+constexpr const char* WindowIconPath = "textures\\Icon.bmp";
+
+// SDL reads these from the environment when the video starts; a player's own
+// setting stays.
+void nameForTheDesktop() {
+    SDL_setenv("SDL_VIDEO_X11_WMCLASS", DesktopEntryName, 0);
+    SDL_setenv("SDL_VIDEO_WAYLAND_WMCLASS", DesktopEntryName, 0);
+}
+
+void setWindowIcon(SDL_Window* window) {
+    SDL_Surface* icon = SDL_LoadBMP(hostPath(WindowIconPath).c_str());
+    if (icon == nullptr) return;
+    SDL_SetWindowIcon(window, icon);
+    SDL_FreeSurface(icon);
+}
+
 }  // namespace
 
 // A busy X server now and then refuses a connection for a moment; SDL then
@@ -44,6 +66,7 @@ void complain(const char* what) {
 // display named there is nothing to wait for.
 bool SdlSystem::startVideo() {
     int attempts = std::getenv("DISPLAY") != nullptr ? 5 : 1;
+    nameForTheDesktop();
     for (int attempt = 1; attempt <= attempts; ++attempt) {
         if (attempt > 1) SDL_Delay(static_cast<Uint32>(40 * attempt));
         if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) continue;
@@ -128,6 +151,7 @@ SDL_Window* SdlSystem::openWindow(const WindowRequest& request, const PixelLayou
         complain("cannot create the window");
         return nullptr;
     }
+    setWindowIcon(opened);
     if (request.fullscreen && mode_.chosen) {
         SDL_DisplayMode mode{mode_.format, mode_.width, mode_.height, mode_.refreshRate, nullptr};
         SDL_SetWindowDisplayMode(opened, &mode);
