@@ -9,9 +9,10 @@
 namespace assets {
 namespace {
 
-// Cairo keeps a pixel as one native 32-bit word 0x00RRGGBB; the surface
-// format BGR24 stores bytes blue, green, red, as a 24-bit bitmap does.
-void copyPixels(cairo_surface_t* from, SDL_Surface* to) {
+// Hands each Cairo pixel, one native 32-bit word, to write with the
+// bitmap's bytes for it.
+template <typename WritePixel>
+void copyPixels(cairo_surface_t* from, SDL_Surface* to, int bytesPerPixel, WritePixel write) {
     cairo_surface_flush(from);
     const unsigned char* source = cairo_image_surface_get_data(from);
     const int sourceStride = cairo_image_surface_get_stride(from);
@@ -22,34 +23,32 @@ void copyPixels(cairo_surface_t* from, SDL_Surface* to) {
         for (int x = 0; x < to->w; ++x) {
             uint32_t word;
             std::memcpy(&word, row + 4 * x, sizeof word);
-            out[3 * x + 0] = static_cast<uint8_t>(word & 0xFF);
-            out[3 * x + 1] = static_cast<uint8_t>((word >> 8) & 0xFF);
-            out[3 * x + 2] = static_cast<uint8_t>((word >> 16) & 0xFF);
+            write(word, out + bytesPerPixel * x);
         }
     }
 }
 
+// A word is 0x00RRGGBB; the surface format BGR24 stores bytes blue, green,
+// red, as a 24-bit bitmap does.
+void copyPixels(cairo_surface_t* from, SDL_Surface* to) {
+    copyPixels(from, to, 3, [](uint32_t word, uint8_t* out) {
+        out[0] = static_cast<uint8_t>(word & 0xFF);
+        out[1] = static_cast<uint8_t>((word >> 8) & 0xFF);
+        out[2] = static_cast<uint8_t>((word >> 16) & 0xFF);
+    });
+}
+
 // Cairo premultiplies its alpha; a bitmap's colours stand alone.
 void copyPixelsWithAlpha(cairo_surface_t* from, SDL_Surface* to) {
-    cairo_surface_flush(from);
-    const unsigned char* source = cairo_image_surface_get_data(from);
-    const int sourceStride = cairo_image_surface_get_stride(from);
-    auto* target = static_cast<uint8_t*>(to->pixels);
-    for (int y = 0; y < to->h; ++y) {
-        const unsigned char* row = source + static_cast<ptrdiff_t>(y) * sourceStride;
-        uint8_t* out = target + static_cast<ptrdiff_t>(y) * to->pitch;
-        for (int x = 0; x < to->w; ++x) {
-            uint32_t word;
-            std::memcpy(&word, row + 4 * x, sizeof word);
-            const uint32_t alpha = word >> 24;
-            uint32_t straight = alpha << 24;
-            for (int shift = 0; shift < 24 && alpha > 0; shift += 8) {
-                const uint32_t channel = (word >> shift) & 0xFF;
-                straight |= ((channel * 255 + alpha / 2) / alpha) << shift;
-            }
-            std::memcpy(out + 4 * x, &straight, sizeof straight);
+    copyPixels(from, to, 4, [](uint32_t word, uint8_t* out) {
+        const uint32_t alpha = word >> 24;
+        uint32_t straight = alpha << 24;
+        for (int shift = 0; shift < 24 && alpha > 0; shift += 8) {
+            const uint32_t channel = (word >> shift) & 0xFF;
+            straight |= ((channel * 255 + alpha / 2) / alpha) << shift;
         }
-    }
+        std::memcpy(out, &straight, sizeof straight);
+    });
 }
 
 bool saveSurface(SDL_Surface* image, const std::string& path, std::string& error) {
