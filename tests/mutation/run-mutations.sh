@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Plants each one-line fault of the table in turn, rebuilds the unit tests
-# incrementally and tells whether they caught it. The sources are always put
-# back, also when interrupted. Usage: run-mutations.sh [build folder] [table]
+# Plants each one-line fault of the table in turn, rebuilds incrementally what
+# can see it and tells whether its tests caught it: the unit tests alone, or
+# the ctest labels the row names (render and end-to-end tests rebuild the whole
+# game). The sources are always put back, also when interrupted.
+# Usage: run-mutations.sh [build folder] [table]
 set -u
 root=$(cd "$(dirname "$0")/../.." && pwd)
 build=${1:-$root/build-mutate}
@@ -9,11 +11,22 @@ table=${2:-$root/tests/mutation/mutations.tsv}
 log="$build/mutations.log"
 
 configure() {
-  cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Debug -DPELMORA_CORE_ONLY=ON >/dev/null &&
-    cmake --build "$build" -j2 --target unit_tests >/dev/null
+  cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Debug -DPELMORA_TESTS=ON -DPELMORA_BENCH=OFF >/dev/null &&
+    cmake --build "$build" -j2 >/dev/null
 }
 configure || { echo "the tree as it stands does not build" >&2; exit 2; }
 "$build/unit_tests" --gtest_brief=1 >/dev/null || { echo "the tree as it stands fails its tests" >&2; exit 2; }
+
+# Gives 0 when the tests pass, 3 when the tree does not build, else what the tests gave.
+run_tests() {
+  if [[ $1 == unit ]]; then
+    cmake --build "$build" -j2 --target unit_tests >>"$log" 2>&1 || return 3
+    timeout 300 "$build/unit_tests" --gtest_brief=1 >>"$log" 2>&1
+  else
+    cmake --build "$build" -j2 >>"$log" 2>&1 || return 3
+    (cd "$build" && timeout 1200 ctest -L "$1" -j2 --stop-on-failure >>"$log" 2>&1)
+  fi
+}
 
 backup=$(mktemp)
 current=""
@@ -35,7 +48,10 @@ PY
 
 : >"$log"
 total=0 killed=0 survived=() unusable=()
-while IFS=$'\t' read -r file original replacement; do
+declare -A planted caught
+# Tabs become unit separators first: read would fold two tabs (an empty
+# replacement) into one.
+while IFS=$'\x1f' read -r file original replacement seen; do
   [[ -z "$file" || "$file" == \#* ]] && continue
   cp "$root/$file" "$backup"
   current=$file
@@ -43,23 +59,25 @@ while IFS=$'\t' read -r file original replacement; do
   if ! plant "$file" "$original" "$replacement"; then
     restore; unusable+=("$label (text not found once)"); continue
   fi
-  if ! cmake --build "$build" -j2 --target unit_tests >>"$log" 2>&1; then
-    restore; unusable+=("$label (does not compile)"); continue
-  fi
-  total=$((total + 1))
-  timeout 300 "$build/unit_tests" --gtest_brief=1 >>"$log" 2>&1
+  run_tests "${seen:-unit}"
   rc=$?
   restore
+  if ((rc == 3)); then unusable+=("$label (does not compile)"); continue; fi
+  folder=$(dirname "$file")
+  total=$((total + 1)); planted[$folder]=$((${planted[$folder]:-0} + 1))
   case $rc in
     0) survived+=("$label"); echo "survived  $label" ;;
-    1) killed=$((killed + 1)); echo "killed    $label" ;;
     124) killed=$((killed + 1)); echo "killed (timed out) $label" ;;
-    *) killed=$((killed + 1)); echo "killed (the runner crashed, rc $rc) $label" ;;
+    *) killed=$((killed + 1)); echo "killed    $label" ;;
   esac
-done <"$table"
-cmake --build "$build" -j2 --target unit_tests >/dev/null
+  ((rc != 0)) && caught[$folder]=$((${caught[$folder]:-0} + 1))
+done < <(tr '\t' '\037' <"$table")
+cmake --build "$build" -j2 >/dev/null
 
 echo
+for folder in $(printf '%s\n' "${!planted[@]}" | sort); do
+  echo "  $folder: ${caught[$folder]:-0} of ${planted[$folder]}"
+done
 echo "$killed of $total planted faults caught ($(( total ? 100 * killed / total : 0 ))%)"
 for s in "${survived[@]+"${survived[@]}"}"; do echo "  survived: $s"; done
 for u in "${unusable[@]+"${unusable[@]}"}"; do echo "  not planted: $u"; done

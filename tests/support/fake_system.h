@@ -31,6 +31,7 @@ public:
     WindowRequest lastWindow;
     std::pair<int, int> pixelBits{0, 0};  // colour and depth bits asked for
     int swaps = 0;
+    int swapInterval = -1;  // the last one asked for
     int skippedSwaps = 0;
     uint32_t refreshMs = 17;  // what a wait after a skipped swap takes off the clock
     std::map<std::string, Image> bitmaps;  // by the path as the game writes it
@@ -80,7 +81,10 @@ public:
     bool makeRenderContextCurrent(bool on) override { return step(on ? "makeCurrent" : "releaseCurrent"); }
     bool deleteRenderContext() override { return step("deleteRenderContext"); }
     void showWindow() override { step("showWindow"); }
-    void setSwapInterval(int) override { step("setSwapInterval"); }
+    void setSwapInterval(int interval) override {
+        swapInterval = interval;
+        step("setSwapInterval");
+    }
     void swapBuffers() override { ++swaps; }
     void skipSwap() override {
         ++skippedSwaps;

@@ -45,6 +45,7 @@ TEST(Window, FullScreenWithTheFourTexturesAndATeardownThatReportsEachFailureAndG
     const ImageCopy::Pixel second = loaded.images[0].pixels.at(1);
     EXPECT_TRUE(second.red == 4 && second.green == 5 && second.blue == 9);
     EXPECT_EQ(rig.sys.pixelBits, std::make_pair(24, 16));
+    EXPECT_EQ(rig.sys.swapInterval, 1) << "swaps wait for the display's refresh";
     rig.sys.failingSteps.insert(Teardown.begin() + 1, Teardown.end());
     destroyGameWindow(rig.window);
     destroyGameWindow(rig.window);  // a second teardown finds nothing left to undo
