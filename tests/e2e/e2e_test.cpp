@@ -116,25 +116,30 @@ bool menuPictureShows(const Picture& shot, int dx = 0, int dy = 0) {
     return regionDifference(shot, onScreen, m, inPicture) < SamePicture;
 }
 
-Picture waitForScreen(const std::function<bool(const Picture&)>& ok, int timeoutMs) {
-    Picture shot;
-    for (int waited = 0; waited <= timeoutMs; waited += 200) {
-        shot = grabScreen();
-        if (ok(shot)) return shot;
+// Asks every fifth of a second until the answer is yes or the time is up.
+bool poll(int timeoutMs, const std::function<bool()>& yes) {
+    for (int waited = 0;; waited += 200) {
+        if (yes()) return true;
+        if (waited >= timeoutMs) return false;
         sleepMs(200);
     }
+}
+
+Picture waitForScreen(const std::function<bool(const Picture&)>& ok, int timeoutMs) {
+    Picture shot;
+    poll(timeoutMs, [&] { return ok(shot = grabScreen()); });
     return shot;
 }
 
 // Waits until the cube holds still: two shots a fifth of a second apart alike.
 void waitForStillCube(int timeoutMs) {
-    Picture last = grabScreen();
-    for (int waited = 0; waited < timeoutMs; waited += 200) {
-        sleepMs(200);
+    Picture last;
+    poll(timeoutMs, [&] {
         Picture now = grabScreen();
-        if (screenDifference(last, now, {300, 200, 700, 560}) < 0.5) return;
-        last = now;
-    }
+        const bool still = !last.rgb.empty() && screenDifference(last, now, {300, 200, 700, 560}) < 0.5;
+        last = std::move(now);
+        return still;
+    });
 }
 
 Picture waitForPage(int page, int timeoutMs = 10000) {
@@ -324,22 +329,20 @@ TEST_F(PlayingTheGame, MenuDealSelectDropTurnPauseTimeOutAndTopScore) {
 // through the window tree, where xdotool's name search misses them.
 std::string findWindow(const std::string& title, int timeoutMs) {
     const std::string quoted = "\"" + title + "\"";
-    for (int waited = 0; waited < timeoutMs; waited += 200) {
+    std::string found;
+    poll(timeoutMs, [&] {
         FILE* p = popen("xwininfo -root -tree 2>/dev/null", "r");
         char line[512];
-        std::string found;
         while (p && fgets(line, sizeof line, p)) {
             const std::string text = line;
-            const size_t at = text.find(quoted);
-            if (found.empty() && at != std::string::npos) {
+            if (found.empty() && text.find(quoted) != std::string::npos) {
                 found = text.substr(text.find("0x"), text.find(' ', text.find("0x")) - text.find("0x"));
             }
         }
         if (p) pclose(p);
-        if (!found.empty()) return found;
-        sleepMs(200);
-    }
-    return {};
+        return !found.empty();
+    });
+    return found;
 }
 
 // Answers a message box with a key; false when no box of that title came.

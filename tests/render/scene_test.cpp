@@ -211,6 +211,7 @@ TEST_F(Scene, AfterSkippedFramesTheWindowShowsWhatAFreshFrameDraws) {
     shown.random.seed(4242);
     dealBoard(shown.board, shown.random);
     shown.mode = ModePlaying;
+    shown.input.tiltY = 40;  // turned aside, so the clear colour shows beside the cube
     runFrame(shown);
     glClearColor(1, 0, 1, 1);
     glClear(GL_COLOR_BUFFER_BIT);
@@ -223,6 +224,7 @@ TEST_F(Scene, AfterSkippedFramesTheWindowShowsWhatAFreshFrameDraws) {
     const auto fresh = windowPixels();
     EXPECT_EQ(std::count(back.begin(), back.end(), Rgb{255, 0, 255}), 1024 * 768);
     EXPECT_TRUE(kept == fresh);
+    EXPECT_GT(std::count(fresh.begin(), fresh.end(), Rgb{0, 0, 0}), 1024 * 100) << "the clear colour beside the cube";
     EXPECT_GT(std::count(fresh.begin(), fresh.end(), colour(Picture, shown.board.face(0)->cardAt(TopPlace)->value)), 100);
 }
 
