@@ -140,6 +140,7 @@ TEST_F(Scene, PickingAgreesWithTheDrawnFace) {
     Face& front = *game.board.faces[0];
     drawScene();
     EXPECT_EQ(tileAt(TopPlace, 5), colour(Picture, front.cardAt(TopPlace)->value));
+    EXPECT_EQ(pixels(5, 384)[0], Cloth) << "the cloth reaches the window's edges";
     EXPECT_EQ(tileAt(makePlace(1, 1), 1), Cloth);  // no card lies there
     for (auto layer = front.layers.rbegin(); layer != front.layers.rend(); layer->clear(), ++layer) {
         int boxes[32][18][4] = {};  // left, right, top, bottom of the pixels picking each place
@@ -168,6 +169,7 @@ TEST_F(Scene, ScoreBarSelectionAndDust) {
     top->selected = true;
     game.selection.cards.push_back(top);
     game.score = {5, 4, 3, 2, 1};  // 12345
+    game.clock = {1, 2, 3, 4, 5, 6, 0, 0, 1000, 2, 8};  // 12:34:56, countdown 28
     spawnCardParticles(game.cloud, game.random, *placeCard(0, 12, makePlace(2, 1), 1));
     game.board.faces[0]->layers[0].cards.clear();
     auto dust = [] {
@@ -178,6 +180,7 @@ TEST_F(Scene, ScoreBarSelectionAndDust) {
     EXPECT_EQ(tileAt(TopPlace, 5), colour(Highlight, 30));
     EXPECT_EQ(hudCell(-1.075), colour(Corner, 30));
     for (unsigned k = 0; k < 5; ++k) EXPECT_EQ(hudCell(1.025 - 0.075 * k), colour(Glyph, 5 - k));
+    for (unsigned k = 0; k < 8; ++k) EXPECT_EQ(hudCell(clockGlyphLeft(k)), colour(Glyph, "12345628"[k] - '0')) << k;
     EXPECT_GT(dust(), 100);
     for (int frame = 2; frame <= 60; ++frame) drawScene();
     EXPECT_FALSE(game.cloud.particles.empty());
