@@ -15,6 +15,7 @@
 #include "play/hand.h"
 #include "play/selection.h"
 #include "scores/top_score.h"
+#include "values/input_state.h"
 #include "values/modes.h"
 #include "view/picture.h"
 #include "view/renderer.h"
