@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
-#include "platform/system.h"
 #include "values/game_clock.h"
+#include "values/image.h"
 #include "values/modes.h"
 #include "values/score_digits.h"
 
