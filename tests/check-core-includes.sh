@@ -59,20 +59,20 @@ declare -A crossing=(
   ["src/view/gl/gl_scene.cpp platform/textures.h"]=1
 )
 
-# The room of a path under src/.
+# The room of a path under src/, into REPLY (no subshell per include).
 room() {
   case $1 in
-    main.cpp) echo main ;;
-    view/*/*) echo renderer ;;
-    */*) echo "${1%%/*}" ;;
-    *) echo unknown ;;
+    main.cpp) REPLY=main ;;
+    view/*/*) REPLY=renderer ;;
+    */*) REPLY=${1%%/*} ;;
+    *) REPLY=unknown ;;
   esac
 }
 
 allowed() {  # file header
   local from to entry
-  from=$(room "${1#src/}")
-  to=$(room "$2")
+  room "${1#src/}"; from=$REPLY
+  room "$2"; to=$REPLY
   [[ $from == frame || $from == main ]] && return 0
   # A renderer stays in its own folder among the renderers.
   if [[ $from == renderer && $to == renderer ]]; then
@@ -88,7 +88,8 @@ allowed() {  # file header
 declare -A used=()
 upward=()
 while IFS=: read -r file line header; do
-  if [[ $(room "${file#src/}") == values ]]; then
+  room "${file#src/}"
+  if [[ $REPLY == values ]]; then
     upward+=("$file:$line: $header (a value type includes nothing of the game)"); continue
   fi
   allowed "$file" "$header" && continue
