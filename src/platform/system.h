@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "values/image.h"
+
 namespace pelmora {
 
 namespace vk {
@@ -84,15 +86,6 @@ struct WindowRequest {
     uint32_t width = 0;   // client area
     uint32_t height = 0;
     bool fullscreen = false;
-};
-
-// A loaded 24-bit bitmap: rows from the bottom of the picture upward, each
-// exactly width * 3 bytes of red, green, blue.
-struct Image {
-    bool loaded = false;
-    std::vector<uint8_t> pixels;
-    int32_t width = 0;
-    int32_t height = 0;
 };
 
 class System {

@@ -2,9 +2,9 @@
 
 #include <tuple>
 
-#include "frame/input.h"
 #include "play/drop.h"
 #include "play/selection.h"
+#include "values/input_state.h"
 #include "view/turn.h"
 
 namespace pelmora {

@@ -14,8 +14,8 @@
 #include "board/board.h"
 #include "board/deal.h"
 #include "e2e/e2e_harness.h"
-#include "frame/clock.h"
-#include "platform/random.h"
+#include "values/modes.h"
+#include "values/random.h"
 #include "view/atlas.h"
 #include "view/picking.h"
 

@@ -19,6 +19,7 @@
 #include "view/gl/gl_renderer.h"
 #include "view/picking.h"
 #include "view/scene.h"
+#include "view/tilt.h"
 
 // Last: the X headers define words such as None that the test framework uses.
 #include <SDL_syswm.h>

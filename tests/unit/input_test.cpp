@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "unit/game_rig.h"
+#include "view/tilt.h"
 
 namespace pelmora {
 namespace {
