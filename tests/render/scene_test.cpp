@@ -182,6 +182,7 @@ TEST_F(Scene, ScoreBarSelectionAndDust) {
     EXPECT_EQ(hudCell(-1.075), colour(Corner, 30));
     for (unsigned k = 0; k < 5; ++k) EXPECT_EQ(hudCell(1.025 - 0.075 * k), colour(Glyph, 5 - k));
     for (unsigned k = 0; k < 8; ++k) EXPECT_EQ(hudCell(clockGlyphLeft(k)), colour(Glyph, "12345628"[k] - '0')) << k;
+    EXPECT_EQ(hudCell(0.3), (Rgb{0, 0, 0})) << "the bar behind the digits, unpainted here";
     EXPECT_GT(dust(), 100);
     for (int frame = 2; frame <= 60; ++frame) drawScene();
     EXPECT_FALSE(game.cloud.particles.empty());
