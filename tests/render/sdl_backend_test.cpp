@@ -232,6 +232,29 @@ TEST(SdlEvents, KeysBecomeVirtualKeyCodes) {
         }
 }
 
+// A click acts when its button comes up; an uncovered window is drawn again.
+TEST(SdlEvents, ButtonsActOnReleaseAndAnUncoveredWindowAsksForPaint) {
+    const struct { Uint32 type; Uint8 detail; int kind; } rows[] = {  // kind -1: no message
+        {SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, int(MessageKind::LeftButtonUp)},
+        {SDL_MOUSEBUTTONUP, SDL_BUTTON_RIGHT, int(MessageKind::RightButtonUp)},
+        {SDL_MOUSEBUTTONUP, SDL_BUTTON_MIDDLE, -1},
+        {SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, -1},
+        {SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT, -1},
+        {SDL_WINDOWEVENT, SDL_WINDOWEVENT_EXPOSED, int(MessageKind::Paint)},
+        {SDL_WINDOWEVENT, SDL_WINDOWEVENT_SIZE_CHANGED, int(MessageKind::Size)},
+    };
+    for (const auto& r : rows) {
+        SDL_Event e{};
+        e.type = r.type;
+        if (r.type == SDL_WINDOWEVENT) e.window.event = r.detail;
+        else e.button.button = r.detail;
+        bool minimised = false;
+        Message m;
+        const bool heard = translateEvent(e, minimised, m);
+        EXPECT_EQ(heard ? int(m.kind) : -1, r.kind) << r.type << " " << int(r.detail);
+    }
+}
+
 TEST(SdlEvents, QueuedEventsComeBeforeThePostedQuit) {
     SdlSystem system;
     ASSERT_TRUE(system.registerWindowClass("c"));
