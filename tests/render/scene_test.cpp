@@ -243,6 +243,9 @@ TEST_F(Scene, LegacyContextDrawsEachMenuPageWithTheTopScore) {
     GLint mask = 0;
     glGetIntegerv(GL_CONTEXT_PROFILE_MASK, &mask);  // stays 0 before GL 3.2
     EXPECT_EQ(mask & GL_CONTEXT_CORE_PROFILE_BIT, 0);
+    GLboolean doubled = GL_FALSE;
+    glGetBooleanv(GL_DOUBLEBUFFER, &doubled);
+    EXPECT_TRUE(doubled) << "frames are drawn out of sight and swapped in whole";
     game.mode = ModeMenu;
     applyProjection(renderer, game.window, game.mode);
     game.topScore.value = {4, 3, 2, 1};  // 1234

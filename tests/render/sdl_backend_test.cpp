@@ -242,6 +242,7 @@ TEST(SdlEvents, ButtonsActOnReleaseAndAnUncoveredWindowAsksForPaint) {
         {SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT, -1},
         {SDL_WINDOWEVENT, SDL_WINDOWEVENT_EXPOSED, int(MessageKind::Paint)},
         {SDL_WINDOWEVENT, SDL_WINDOWEVENT_SIZE_CHANGED, int(MessageKind::Size)},
+        {SDL_WINDOWEVENT, SDL_WINDOWEVENT_HIDDEN, int(MessageKind::Activate)},
     };
     for (const auto& r : rows) {
         SDL_Event e{};
@@ -253,6 +254,19 @@ TEST(SdlEvents, ButtonsActOnReleaseAndAnUncoveredWindowAsksForPaint) {
         const bool heard = translateEvent(e, minimised, m);
         EXPECT_EQ(heard ? int(m.kind) : -1, r.kind) << r.type << " " << int(r.detail);
     }
+}
+
+// In windowed play positions are measured from the window's corner, both ways.
+TEST(SdlCursor, ClientPositionsCountFromTheWindowsCorner) {
+    SdlSystem system;
+    ASSERT_TRUE(system.registerWindowClass("c"));
+    ASSERT_TRUE(system.createWindow({"Pelmora", "c", 100, 40, 320, 200, false}));
+    int x = 0, y = 0;
+    SDL_GetWindowPosition(system.window(), &x, &y);
+    ASSERT_TRUE(x == 100 && y == 40) << x << ", " << y;
+    const Point screen = system.clientToScreen({5, 7}), client = system.screenToClient(screen);
+    EXPECT_TRUE(screen.x == 105 && screen.y == 47 && client.x == 5 && client.y == 7);
+    EXPECT_TRUE(system.destroyWindow());
 }
 
 TEST(SdlEvents, QueuedEventsComeBeforeThePostedQuit) {
