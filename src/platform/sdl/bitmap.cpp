@@ -1,6 +1,6 @@
-// Bitmaps are decoded by SDL; the game only checks first that the header
-// asks for no more than the file holds, then turns the picture into its own
-// row order and channel order.
+// Bitmaps are decoded by SDL once the shared header check has held the
+// header's claims against the file's size; the picture is then turned into
+// the game's row order and channel order.
 #include "platform/sdl/bitmap.h"
 
 #include <SDL.h>
@@ -11,19 +11,10 @@
 #include <cstring>
 #include <memory>
 
+#include "platform/bitmap_file.h"
+
 namespace pelmora {
 namespace {
-
-constexpr std::size_t FileHeaderSize = 14;
-constexpr uint32_t CoreHeaderSize = 12;  // the oldest info header, 16-bit sizes
-constexpr uint32_t InfoHeaderSize = 40;
-constexpr uint32_t Uncompressed = 0, Rle8 = 1, Rle4 = 2, BitFields = 3, AlphaBitFields = 6;
-// Far beyond any picture the game draws.
-constexpr int64_t MaxSide = 16384;
-// A run-length pair paints at most 255 pixels from two bytes.
-constexpr int64_t MaxPixelsPerRleByte = 128;
-// Room for an uncompressed 24-bit picture of 8192 by 8192 and its headers.
-constexpr std::size_t MaxFileBytes = std::size_t{256} << 20;
 
 struct FileCloser {
     void operator()(std::FILE* f) const { std::fclose(f); }
@@ -35,75 +26,6 @@ struct SurfaceFree {
 };
 using Surface = std::unique_ptr<SDL_Surface, SurfaceFree>;
 
-struct Claim {
-    int64_t width = 0;
-    int64_t height = 0;
-    uint32_t bits = 0;
-    uint32_t compression = Uncompressed;
-    int64_t pixelOffset = 0;
-    int64_t paletteEnd = 0;  // where the colour table of a picture of 8 bits or fewer ends
-};
-
-uint32_t readU16(const uint8_t* p) {
-    return uint32_t(p[0]) | uint32_t(p[1]) << 8;
-}
-uint32_t readU32(const uint8_t* p) {
-    return readU16(p) | readU16(p + 2) << 16;
-}
-int64_t readI32(const uint8_t* p) {
-    return static_cast<int32_t>(readU32(p));
-}
-
-bool readClaim(const std::vector<uint8_t>& b, Claim& c) {
-    if (b.size() < FileHeaderSize + 4 || b[0] != 'B' || b[1] != 'M') return false;
-    const uint8_t* info = b.data() + FileHeaderSize;
-    const uint32_t infoSize = readU32(info);
-    c.pixelOffset = readU32(b.data() + 10);
-    if (infoSize == CoreHeaderSize && b.size() >= FileHeaderSize + CoreHeaderSize) {
-        c.width = readU16(info + 4);
-        c.height = readU16(info + 6);
-        c.bits = readU16(info + 10);
-        c.paletteEnd = FileHeaderSize + CoreHeaderSize + (c.bits <= 8 ? 3 << c.bits : 0);
-        return true;
-    }
-    if (infoSize < InfoHeaderSize || b.size() < FileHeaderSize + InfoHeaderSize) return false;
-    c.width = readI32(info + 4);
-    c.height = readI32(info + 8);
-    if (c.height < 0) c.height = -c.height;  // stored top-down
-    c.bits = readU16(info + 14);
-    c.compression = readU32(info + 16);
-    if (c.bits <= 8) {
-        const uint32_t used = readU32(info + 32);
-        const int64_t colours = used != 0 ? used : int64_t{1} << c.bits;
-        c.paletteEnd = int64_t{FileHeaderSize} + infoSize + 4 * colours;
-    }
-    return true;
-}
-
-// What the header claims must fit in the file before anything is allocated
-// for it: a few bytes claiming a huge picture fail like a truncated file.
-bool fitsInFile(const Claim& c, std::size_t fileBytes) {
-    if (c.width < 1 || c.width > MaxSide || c.height < 1 || c.height > MaxSide) return false;
-    if (c.pixelOffset > static_cast<int64_t>(fileBytes)) return false;
-    if (c.paletteEnd > static_cast<int64_t>(fileBytes)) return false;
-    const int64_t data = static_cast<int64_t>(fileBytes) - c.pixelOffset;
-    switch (c.compression) {
-    case Rle8:
-    case Rle4:
-        return data > 0 && c.width * c.height <= data * MaxPixelsPerRleByte;
-    case Uncompressed:
-    case BitFields:
-    case AlphaBitFields: {
-        if (c.bits == 0 || c.bits > 32) return false;
-        const int64_t stride = (c.width * c.bits + 31) / 32 * 4;
-        const int64_t lastRow = (c.width * c.bits + 7) / 8;
-        return stride * (c.height - 1) + lastRow <= data;
-    }
-    default:
-        return false;
-    }
-}
-
 // At most one byte past the cap, whatever the file claims its size to be.
 bool readBounded(const std::string& path, std::vector<uint8_t>& bytes) {
     File file(std::fopen(path.c_str(), "rb"));
@@ -111,14 +33,14 @@ bool readBounded(const std::string& path, std::vector<uint8_t>& bytes) {
     // The size only sizes the buffer; the reading itself stops at the cap.
     if (std::fseek(file.get(), 0, SEEK_END) == 0) {
         const long size = std::ftell(file.get());
-        if (size > 0) bytes.reserve(std::min(static_cast<std::size_t>(size), MaxFileBytes) + 1);
+        if (size > 0) bytes.reserve(std::min(static_cast<std::size_t>(size), MaxBitmapFileBytes) + 1);
         std::rewind(file.get());
     }
     uint8_t chunk[1 << 16];
     std::size_t n = 0;
-    while (bytes.size() <= MaxFileBytes && (n = std::fread(chunk, 1, sizeof chunk, file.get())) > 0)
+    while (bytes.size() <= MaxBitmapFileBytes && (n = std::fread(chunk, 1, sizeof chunk, file.get())) > 0)
         bytes.insert(bytes.end(), chunk, chunk + n);
-    return !std::ferror(file.get()) && bytes.size() <= MaxFileBytes;
+    return !std::ferror(file.get()) && bytes.size() <= MaxBitmapFileBytes;
 }
 
 // SDL's rows run from the top; the game's from the bottom, tightly packed.
@@ -140,8 +62,7 @@ Image toImage(const SDL_Surface& rgb) {
 }  // namespace
 
 Image decodeBitmap(const std::vector<uint8_t>& bytes) {
-    Claim claim;
-    if (!readClaim(bytes, claim) || !fitsInFile(claim, bytes.size())) return {};
+    if (bytes.empty() || !bitmapHeaderFits(bytes.data(), bytes.size(), bytes.size())) return {};
     SDL_RWops* memory = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
     if (memory == nullptr) return {};
     Surface raw(SDL_LoadBMP_RW(memory, 1));
