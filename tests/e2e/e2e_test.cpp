@@ -470,6 +470,25 @@ TEST_F(PlayingTheGame, MissingOrCutTextureShowsInitializationFailedAndKeepsTheSc
     }
 }
 
+// Under a file-size limit the score file cannot be written, and the line
+// saying so goes to standard error, a file under the same limit: both writes
+// fail as writes, the game ends as it should and the old file stays.
+TEST_F(PlayingTheGame, AFileSizeLimitEndsNoGame) {
+    const std::string folder = makeWorkFolder("file-size-limit");
+    writeFile(folder + "/scoredata.xml", StoredScore);
+    std::vector<std::string> command = {"prlimit", "--fsize=16", "sh", "-c", "exec \"$@\" 2>stderr.txt", "sh"};
+    for (const std::string& word : gameCommand()) command.push_back(word);
+    GameProcess game(folder, command);
+    game.start();
+    ASSERT_EQ(visiblePage(waitForPage(PageNewGame, 20000)), PageNewGame) << "the menu never showed";
+    key("Escape");
+    int code = -1;
+    ASSERT_TRUE(game.waitExit(10000, code));
+    EXPECT_EQ(code, 0) << "128 + 25 is the file-size signal";
+    EXPECT_EQ(readFile(folder + "/scoredata.xml"), StoredScore);
+    EXPECT_EQ(std::filesystem::file_size(folder + "/stderr.txt"), 16u) << "the line was never written";
+}
+
 // The two ways the game gets installed: by CMake into a prefix, and by the
 // Debian package into Debian's games layout.
 struct Installation {
