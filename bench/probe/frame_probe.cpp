@@ -54,6 +54,9 @@ Probe& probe() {
     return p;
 }
 
+// The clock of platform/monotonic.h, which the start-up benchmark compares
+// these stamps with; read here, as a preloaded library carries none of the
+// game's code.
 long long nowNs() {
     timespec t{};
     clock_gettime(CLOCK_MONOTONIC, &t);

@@ -56,6 +56,13 @@ struct Message {
     int exitCode = 0;
 };
 
+// A message of the given kind, every other field at its default.
+inline Message messageOf(MessageKind kind) {
+    Message m;
+    m.kind = kind;
+    return m;
+}
+
 // The result of a message the game leaves to the system's default handling.
 constexpr int32_t MessageLeftToSystem = 1;
 

@@ -440,27 +440,56 @@ TEST_F(PlayingTheGame, RefusedFullScreenWindowIgnoresAPointerOutsideIt) {
     ASSERT_TRUE(game.waitExit(10000, code));
 }
 
-TEST_F(PlayingTheGame, MissingTextureShowsInitializationFailedAndKeepsTheScoreFile) {
-    const std::string folder = makeWorkFolder("missing-texture", false);
-    const std::string stored =
-        "<div id=\"topscore\">\r\n<div id=\"ts_time\">00:01:02</div>\r\n"
-        "<div id=\"ts_value\">42</div>\r\n</div>\r\n";
-    writeFile(folder + "/scoredata.xml", stored);
-    GameProcess game(folder);
-    game.start();
-    const std::string box = findWindow("ERROR", 20000);
-    ASSERT_FALSE(box.empty()) << "no ERROR box appeared";
-    sleepMs(500);
-    grabScreen().savePng(shotPath("10-initialization-failed"));
-    xdo("windowactivate --sync " + box);
-    xdo("key --clearmodifiers Return");
-    int code = -1;
-    if (!game.waitExit(3000, code)) {
-        xdo("key --window " + box + " Return");
-        ASSERT_TRUE(game.waitExit(5000, code)) << "the box could not be closed";
+const std::string StoredScore =
+    "<div id=\"topscore\">\r\n<div id=\"ts_time\">00:01:02</div>\r\n"
+    "<div id=\"ts_value\">42</div>\r\n</div>\r\n";
+
+// A texture missing, or cut short as a copy that stopped half way or after
+// its header, ends the start with the ERROR box and exit code 0; the system's
+// own loader is never handed the cut file, which would take it down.
+TEST_F(PlayingTheGame, MissingOrCutTextureShowsInitializationFailedAndKeepsTheScoreFile) {
+    const auto whole = static_cast<uintmax_t>(std::filesystem::file_size(assetFolder() + "/textures/Menu.bmp"));
+    const std::pair<const char*, uintmax_t> cases[] = {{"missing", 0}, {"half", whole / 2}, {"header", 54}};
+    for (const auto& [name, kept] : cases) {
+        SCOPED_TRACE(name);
+        const std::string folder = makeWorkFolder(std::string("texture-") + name, kept > 0);
+        if (kept > 0) std::filesystem::resize_file(folder + "/textures/Menu.bmp", kept);
+        writeFile(folder + "/scoredata.xml", StoredScore);
+        GameProcess game(folder);
+        game.start();
+        const std::string box = findWindow("ERROR", 20000);
+        ASSERT_FALSE(box.empty()) << "no ERROR box appeared";
+        sleepMs(500);
+        if (kept == 0) grabScreen().savePng(shotPath("10-initialization-failed"));
+        xdo("windowactivate --sync " + box);
+        xdo("key --clearmodifiers Return");
+        int code = -1;
+        if (!game.waitExit(3000, code)) {
+            xdo("key --window " + box + " Return");
+            ASSERT_TRUE(game.waitExit(5000, code)) << "the box could not be closed";
+        }
+        EXPECT_EQ(code, 0);
+        EXPECT_EQ(readFile(folder + "/scoredata.xml"), StoredScore);
     }
-    EXPECT_EQ(code, 0);
-    EXPECT_EQ(readFile(folder + "/scoredata.xml"), stored);
+}
+
+// Under a file-size limit the score file cannot be written, and the line
+// saying so goes to standard error, a file under the same limit: both writes
+// fail as writes, the game ends as it should and the old file stays.
+TEST_F(PlayingTheGame, AFileSizeLimitEndsNoGame) {
+    const std::string folder = makeWorkFolder("file-size-limit");
+    writeFile(folder + "/scoredata.xml", StoredScore);
+    std::vector<std::string> command = {"prlimit", "--fsize=16", "sh", "-c", "exec \"$@\" 2>stderr.txt", "sh"};
+    for (const std::string& word : gameCommand()) command.push_back(word);
+    GameProcess game(folder, command);
+    game.start();
+    ASSERT_EQ(visiblePage(waitForPage(PageNewGame, 20000)), PageNewGame) << "the menu never showed";
+    key("Escape");
+    int code = -1;
+    ASSERT_TRUE(game.waitExit(10000, code));
+    EXPECT_EQ(code, 0) << "128 + 25 is the file-size signal";
+    EXPECT_EQ(readFile(folder + "/scoredata.xml"), StoredScore);
+    EXPECT_EQ(std::filesystem::file_size(folder + "/stderr.txt"), 16u) << "the line was never written";
 }
 
 // The two ways the game gets installed: by CMake into a prefix, and by the

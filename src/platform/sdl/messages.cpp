@@ -37,8 +37,7 @@ bool SdlSystem::peekMessage(Message& out) {
     if (takeEvent(out)) return true;
     if (!quitPosted_) return waitForEvent(out);
     quitPosted_ = false;
-    out = Message{};
-    out.kind = MessageKind::Quit;
+    out = messageOf(MessageKind::Quit);
     out.exitCode = quitCode_;
     return true;
 }
