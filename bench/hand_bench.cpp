@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "board/board.h"
-#include "platform/random.h"
 #include "play/hand.h"
 #include "play/selection.h"
+#include "values/random.h"
 
 namespace pelmora {
 namespace {

@@ -5,7 +5,6 @@
 // neither program needs a switch of its own. Needs a display.
 #include <benchmark/benchmark.h>
 #include <sys/wait.h>
-#include <time.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -15,13 +14,11 @@
 #include <string>
 #include <vector>
 
+#include "platform/monotonic.h"
+
 namespace {
 
-int64_t monotonicNs() {
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return int64_t(now.tv_sec) * 1000000000 + now.tv_nsec;
-}
+using pelmora::monotonicNs;
 
 // Milliseconds from exec to the probe's stamp, or a negative number when the
 // program showed nothing.

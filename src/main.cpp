@@ -4,6 +4,7 @@
 
 #include "frame/game.h"
 #include "frame/main_loop.h"
+#include "scores/line_file.h"
 #include "scores/top_score.h"
 #include "view/gl/gl_renderer.h"
 
@@ -32,6 +33,7 @@ int runGame(pelmora::System& system, pelmora::Renderer& renderer) {
 }  // namespace
 
 int main() {
+    pelmora::ignoreFileSizeSignal();
     // Declared first so that the system goes after everything that uses it.
     SystemBackend system;
     pelmora::GlRenderer renderer;

@@ -12,8 +12,6 @@
 // about once a second (counts so far), and "turn <ns> <frames> <allocations>"
 // (during the turn); times are CLOCK_MONOTONIC nanoseconds.
 #include <SDL.h>
-#include <dlfcn.h>
-#include <execinfo.h>
 #include <fcntl.h>
 #include <sys/auxv.h>
 #include <time.h>
@@ -24,6 +22,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <new>
+
+#include "allocation_origin.h"
 
 namespace {
 
@@ -54,6 +54,9 @@ Probe& probe() {
     return p;
 }
 
+// The clock of platform/monotonic.h, which the start-up benchmark compares
+// these stamps with; read here, as a preloaded library carries none of the
+// game's code.
 long long nowNs() {
     timespec t{};
     clock_gettime(CLOCK_MONOTONIC, &t);
@@ -62,29 +65,11 @@ long long nowNs() {
 
 std::atomic<unsigned long> programAllocations{0};
 
-const void* objectOf(const void* address) {
-    Dl_info info{};
-    return dladdr(address, &info) != 0 ? info.dli_fbase : nullptr;
-}
-
-bool inStandardLibrary(const void* address) {
-    Dl_info info{};
-    return dladdr(address, &info) != 0 && info.dli_fname != nullptr &&
-           std::strstr(info.dli_fname, "libstdc++") != nullptr;
-}
-
-// The program's own code lives in its executable; the GL driver and the
-// standard library are shared objects. The first caller outside the
-// standard library tells whose allocation it is.
+// The program's own code lives in its executable.
 bool fromProgram(const void* caller) {
-    static const void* const program = objectOf(reinterpret_cast<const void*>(getauxval(AT_PHDR)));
-    if (!inStandardLibrary(caller)) return objectOf(caller) == program;
-    void* frames[32];
-    const int n = backtrace(frames, 32);
-    int i = 0;
-    while (i < n && frames[i] != caller) ++i;
-    while (i < n && inStandardLibrary(frames[i])) ++i;
-    return i < n && objectOf(frames[i]) == program;
+    static const void* const program =
+        pelmora::origin::objectOf(reinterpret_cast<const void*>(getauxval(AT_PHDR)));
+    return pelmora::origin::madeBy(program, caller);
 }
 
 thread_local bool insideProbe = false;

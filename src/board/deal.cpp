@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "platform/random.h"
+#include "values/random.h"
 
 namespace pelmora {
 namespace {

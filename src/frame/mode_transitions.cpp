@@ -5,6 +5,7 @@
 #include "frame/main_loop.h"
 #include "platform/sound.h"
 #include "platform/window.h"
+#include "view/tilt.h"
 
 namespace pelmora {
 

@@ -5,6 +5,7 @@
 #include "platform/sound.h"
 #include "platform/window.h"
 #include "view/picking.h"
+#include "view/tilt.h"
 
 namespace pelmora {
 

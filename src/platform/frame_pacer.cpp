@@ -38,6 +38,7 @@ int64_t skipDeadline(FramePacer& pacer, int64_t nowNs) {
         pacer.anchored = true;
         pacer.nextNs = nowNs + pacer.periodNs;
     }
+    while (pacer.nextNs <= nowNs) pacer.nextNs += pacer.periodNs;
     return swapDeadline(pacer, nowNs);
 }
 

@@ -24,8 +24,8 @@ void setPacingPeriod(FramePacer& pacer, int64_t periodNs);
 // When a swap asked for at nowNs may go ahead (nowNs itself when at once).
 int64_t swapDeadline(FramePacer& pacer, int64_t nowNs);
 // Until when a frame that drew nothing waits, on the same row: unlike a late
-// swap it is never urgent, so a row that stalled, or none yet, starts one
-// period from now.
+// swap it is never urgent, so it waits for the row's next deadline still to
+// come, and a row that stalled, or none yet, starts one period from now.
 int64_t skipDeadline(FramePacer& pacer, int64_t nowNs);
 
 }  // namespace pelmora

@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "values/image.h"
+
 namespace pelmora {
 
 namespace vk {
@@ -54,6 +56,13 @@ struct Message {
     int exitCode = 0;
 };
 
+// A message of the given kind, every other field at its default.
+inline Message messageOf(MessageKind kind) {
+    Message m;
+    m.kind = kind;
+    return m;
+}
+
 // The result of a message the game leaves to the system's default handling.
 constexpr int32_t MessageLeftToSystem = 1;
 
@@ -84,15 +93,6 @@ struct WindowRequest {
     uint32_t width = 0;   // client area
     uint32_t height = 0;
     bool fullscreen = false;
-};
-
-// A loaded 24-bit bitmap: rows from the bottom of the picture upward, each
-// exactly width * 3 bytes of red, green, blue.
-struct Image {
-    bool loaded = false;
-    std::vector<uint8_t> pixels;
-    int32_t width = 0;
-    int32_t height = 0;
 };
 
 class System {

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "values/image.h"
+
 namespace pelmora {
 
 class Renderer;
@@ -20,20 +22,6 @@ constexpr const char* TextureCardTextureMap = "CardTextureMap";
 struct TextureEntry {
     std::string name;
     uint32_t textureId = 0;
-};
-
-// The pixels of an image kept in memory after loading: rows from the bottom
-// of the picture upward.
-struct ImageCopy {
-    struct Pixel {
-        uint8_t blue = 0;
-        uint8_t green = 0;
-        uint8_t red = 0;
-    };
-    std::vector<Pixel> pixels;
-    int32_t width = 0;
-    int32_t height = 0;
-    std::string name;
 };
 
 struct TextureRegistry {

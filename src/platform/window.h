@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "frame/clock.h"
+#include "values/modes.h"
 
 namespace pelmora {
 

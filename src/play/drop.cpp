@@ -4,11 +4,11 @@
 #include <array>
 
 #include "board/board.h"
-#include "platform/random.h"
-#include "platform/textures.h"
 #include "play/hand.h"
 #include "play/score.h"
 #include "play/selection.h"
+#include "values/image.h"
+#include "values/random.h"
 #include "view/atlas.h"
 #include "view/geometry.h"
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "frame/clock.h"
+#include "values/score_digits.h"
 
 namespace pelmora {
 

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "frame/clock.h"
+#include "values/score_digits.h"
 
 namespace pelmora {
 

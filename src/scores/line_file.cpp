@@ -19,7 +19,6 @@ namespace {
 constexpr size_t MaxFileBytes = 1 << 20;
 // As many links as the system itself follows before giving up.
 constexpr int MaxLinkHops = 40;
-constexpr const char* TempSuffix = ".tmp";
 
 std::string folderOf(const std::string& path) {
     const auto slash = path.find_last_of('/');
@@ -81,24 +80,6 @@ bool writeAll(int fd, const std::string& bytes) {
     return true;
 }
 
-// Past a file-size limit the write fails with an error instead of the
-// signal ending the game in the middle of its save.
-class FileSizeSignalIgnored {
-public:
-    FileSizeSignalIgnored() {
-        struct sigaction ignore {};
-        ignore.sa_handler = SIG_IGN;
-        sigemptyset(&ignore.sa_mask);
-        ::sigaction(SIGXFSZ, &ignore, &old_);
-    }
-    ~FileSizeSignalIgnored() { ::sigaction(SIGXFSZ, &old_, nullptr); }
-    FileSizeSignalIgnored(const FileSizeSignalIgnored&) = delete;
-    FileSizeSignalIgnored& operator=(const FileSizeSignalIgnored&) = delete;
-
-private:
-    struct sigaction old_ {};
-};
-
 // One fixed name, so an interrupted save leaves at most one file behind and
 // the next save takes it over. Whatever sits there is removed first, so a
 // link planted under that name is never written through.
@@ -114,6 +95,13 @@ bool writeTemp(const std::string& temp, const std::string& bytes) {
 
 }  // namespace
 
+void ignoreFileSizeSignal() {
+    struct sigaction ignore {};
+    ignore.sa_handler = SIG_IGN;
+    sigemptyset(&ignore.sa_mask);
+    ::sigaction(SIGXFSZ, &ignore, nullptr);
+}
+
 bool LineFile::load() {
     std::string text;
     if (!readScoreFile(fileName, text)) return false;
@@ -124,8 +112,8 @@ bool LineFile::load() {
 bool replaceFileAtomically(const std::string& path, const std::string& bytes) {
     std::string target;
     if (!linkTarget(path, target)) return false;
-    const std::string temp = target + TempSuffix;
-    const FileSizeSignalIgnored quiet;
+    const std::string temp = target + TempFileSuffix;
+    ignoreFileSizeSignal();
     if (!writeTemp(temp, bytes) || std::rename(temp.c_str(), target.c_str()) != 0) {
         ::unlink(temp.c_str());
         return false;

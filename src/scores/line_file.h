@@ -27,6 +27,17 @@ struct LineFile {
 // Each system has its own way to do it.
 bool replaceFileAtomically(const std::string& path, const std::string& bytes);
 
+// The one temporary file a save writes beside its target, on every system:
+// "scoredata.xml.tmp".
+constexpr const char* TempFileSuffix = ".tmp";
+
+// From here on a write past the process's file-size limit fails as a write
+// instead of ending the program: the save's, the message that follows a
+// failed save, and any library's line to standard error. The program calls
+// it first thing; the save calls it too. Nothing to do where the system
+// has no such signal.
+void ignoreFileSizeSignal();
+
 // The lines of a text, each without its LF or CR LF end.
 std::vector<std::string> splitLines(const std::string& text);
 

@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "frame/clock.h"
+#include "values/game_clock.h"
+#include "values/score_digits.h"
 
 namespace pelmora {
 

@@ -2,6 +2,7 @@
 
 #include "play/drop.h"
 #include "play/selection.h"
+#include "values/modes.h"
 
 namespace pelmora {
 

@@ -9,7 +9,8 @@
 #include <cstdint>
 
 #include "board/board.h"
-#include "frame/clock.h"
+#include "values/game_clock.h"
+#include "values/score_digits.h"
 #include "view/atlas.h"
 
 namespace pelmora {

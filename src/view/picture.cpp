@@ -2,9 +2,9 @@
 
 #include <tuple>
 
-#include "frame/input.h"
 #include "play/drop.h"
 #include "play/selection.h"
+#include "values/input_state.h"
 #include "view/turn.h"
 
 namespace pelmora {
@@ -21,7 +21,22 @@ const Face* faceAt(const Board& board, uint8_t index) {
     return index < board.faces.size() ? board.faces[index].get() : nullptr;
 }
 
-uint32_t cardsOn(const Face* face) { return face != nullptr ? face->cardCount() : 0; }
+// Each card's value, layer and place, and whether it is raised, folded into
+// one number (FNV-1a): a few hundred steps, against the thousands of
+// vertices the face takes to draw.
+uint64_t cardsOn(const Face* face) {
+    uint64_t print = 14695981039346656037u;
+    auto fold = [&print](uint64_t v) { print = (print ^ v) * 1099511628211u; };
+    if (face == nullptr) return print;
+    for (const Layer& layer : face->layers) {
+        for (const auto& card : layer.cards) {
+            fold(card->value), fold(card->level), fold(card->selected);
+            fold(uint64_t(card->place.x * 2)), fold(uint64_t(card->place.y * 2));
+        }
+        fold(layer.cards.size());
+    }
+    return print;
+}
 
 // The menu shows the most significant digits that fit; the bar the least.
 void keepMenuDigits(Picture& p, const ScoreDigits& score) {

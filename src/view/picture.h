@@ -20,13 +20,14 @@ struct Picture {
     std::array<uint32_t, MenuDigitsInView> score{};
     // The hand strip and the raised cards.
     std::array<const Card*, HandSlots> selected{};
-    // The two faces that can be seen, and the cards left on each: cards only
-    // ever leave a face, so the count tells every removal.
+    // The two faces that can be seen, and a print of the cards on each: a new
+    // deal may well reuse the memory of the last one, so where the faces lie
+    // tells nothing of what lies on them.
     uint8_t targetFace = 0;
     const Face* front = nullptr;
     const Face* target = nullptr;
-    uint32_t frontCards = 0;
-    uint32_t targetCards = 0;
+    uint64_t frontCards = 0;
+    uint64_t targetCards = 0;
     double tiltX = 0.0;
     double tiltY = 0.0;
     double tiltZ = 0.0;

@@ -4,8 +4,10 @@
 
 #include <cstdint>
 
-#include "frame/clock.h"
-#include "platform/system.h"
+#include "values/game_clock.h"
+#include "values/image.h"
+#include "values/modes.h"
+#include "values/score_digits.h"
 
 namespace pelmora {
 

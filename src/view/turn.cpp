@@ -5,11 +5,11 @@
 #include <utility>
 
 #include "board/board.h"
-#include "frame/clock.h"
-#include "frame/input.h"
 #include "platform/sound.h"
 #include "platform/system.h"
 #include "play/drop.h"
+#include "values/action_gate.h"
+#include "view/tilt.h"
 
 namespace pelmora {
 

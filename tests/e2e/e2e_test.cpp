@@ -14,8 +14,8 @@
 #include "board/board.h"
 #include "board/deal.h"
 #include "e2e/e2e_harness.h"
-#include "frame/clock.h"
-#include "platform/random.h"
+#include "values/modes.h"
+#include "values/random.h"
 #include "view/atlas.h"
 #include "view/picking.h"
 
@@ -116,25 +116,30 @@ bool menuPictureShows(const Picture& shot, int dx = 0, int dy = 0) {
     return regionDifference(shot, onScreen, m, inPicture) < SamePicture;
 }
 
-Picture waitForScreen(const std::function<bool(const Picture&)>& ok, int timeoutMs) {
-    Picture shot;
-    for (int waited = 0; waited <= timeoutMs; waited += 200) {
-        shot = grabScreen();
-        if (ok(shot)) return shot;
+// Asks every fifth of a second until the answer is yes or the time is up.
+bool poll(int timeoutMs, const std::function<bool()>& yes) {
+    for (int waited = 0;; waited += 200) {
+        if (yes()) return true;
+        if (waited >= timeoutMs) return false;
         sleepMs(200);
     }
+}
+
+Picture waitForScreen(const std::function<bool(const Picture&)>& ok, int timeoutMs) {
+    Picture shot;
+    poll(timeoutMs, [&] { return ok(shot = grabScreen()); });
     return shot;
 }
 
 // Waits until the cube holds still: two shots a fifth of a second apart alike.
 void waitForStillCube(int timeoutMs) {
-    Picture last = grabScreen();
-    for (int waited = 0; waited < timeoutMs; waited += 200) {
-        sleepMs(200);
+    Picture last;
+    poll(timeoutMs, [&] {
         Picture now = grabScreen();
-        if (screenDifference(last, now, {300, 200, 700, 560}) < 0.5) return;
-        last = now;
-    }
+        const bool still = !last.rgb.empty() && screenDifference(last, now, {300, 200, 700, 560}) < 0.5;
+        last = std::move(now);
+        return still;
+    });
 }
 
 Picture waitForPage(int page, int timeoutMs = 10000) {
@@ -324,22 +329,20 @@ TEST_F(PlayingTheGame, MenuDealSelectDropTurnPauseTimeOutAndTopScore) {
 // through the window tree, where xdotool's name search misses them.
 std::string findWindow(const std::string& title, int timeoutMs) {
     const std::string quoted = "\"" + title + "\"";
-    for (int waited = 0; waited < timeoutMs; waited += 200) {
+    std::string found;
+    poll(timeoutMs, [&] {
         FILE* p = popen("xwininfo -root -tree 2>/dev/null", "r");
         char line[512];
-        std::string found;
         while (p && fgets(line, sizeof line, p)) {
             const std::string text = line;
-            const size_t at = text.find(quoted);
-            if (found.empty() && at != std::string::npos) {
+            if (found.empty() && text.find(quoted) != std::string::npos) {
                 found = text.substr(text.find("0x"), text.find(' ', text.find("0x")) - text.find("0x"));
             }
         }
         if (p) pclose(p);
-        if (!found.empty()) return found;
-        sleepMs(200);
-    }
-    return {};
+        return !found.empty();
+    });
+    return found;
 }
 
 // Answers a message box with a key; false when no box of that title came.
@@ -437,27 +440,56 @@ TEST_F(PlayingTheGame, RefusedFullScreenWindowIgnoresAPointerOutsideIt) {
     ASSERT_TRUE(game.waitExit(10000, code));
 }
 
-TEST_F(PlayingTheGame, MissingTextureShowsInitializationFailedAndKeepsTheScoreFile) {
-    const std::string folder = makeWorkFolder("missing-texture", false);
-    const std::string stored =
-        "<div id=\"topscore\">\r\n<div id=\"ts_time\">00:01:02</div>\r\n"
-        "<div id=\"ts_value\">42</div>\r\n</div>\r\n";
-    writeFile(folder + "/scoredata.xml", stored);
-    GameProcess game(folder);
-    game.start();
-    const std::string box = findWindow("ERROR", 20000);
-    ASSERT_FALSE(box.empty()) << "no ERROR box appeared";
-    sleepMs(500);
-    grabScreen().savePng(shotPath("10-initialization-failed"));
-    xdo("windowactivate --sync " + box);
-    xdo("key --clearmodifiers Return");
-    int code = -1;
-    if (!game.waitExit(3000, code)) {
-        xdo("key --window " + box + " Return");
-        ASSERT_TRUE(game.waitExit(5000, code)) << "the box could not be closed";
+const std::string StoredScore =
+    "<div id=\"topscore\">\r\n<div id=\"ts_time\">00:01:02</div>\r\n"
+    "<div id=\"ts_value\">42</div>\r\n</div>\r\n";
+
+// A texture missing, or cut short as a copy that stopped half way or after
+// its header, ends the start with the ERROR box and exit code 0; the system's
+// own loader is never handed the cut file, which would take it down.
+TEST_F(PlayingTheGame, MissingOrCutTextureShowsInitializationFailedAndKeepsTheScoreFile) {
+    const auto whole = static_cast<uintmax_t>(std::filesystem::file_size(assetFolder() + "/textures/Menu.bmp"));
+    const std::pair<const char*, uintmax_t> cases[] = {{"missing", 0}, {"half", whole / 2}, {"header", 54}};
+    for (const auto& [name, kept] : cases) {
+        SCOPED_TRACE(name);
+        const std::string folder = makeWorkFolder(std::string("texture-") + name, kept > 0);
+        if (kept > 0) std::filesystem::resize_file(folder + "/textures/Menu.bmp", kept);
+        writeFile(folder + "/scoredata.xml", StoredScore);
+        GameProcess game(folder);
+        game.start();
+        const std::string box = findWindow("ERROR", 20000);
+        ASSERT_FALSE(box.empty()) << "no ERROR box appeared";
+        sleepMs(500);
+        if (kept == 0) grabScreen().savePng(shotPath("10-initialization-failed"));
+        xdo("windowactivate --sync " + box);
+        xdo("key --clearmodifiers Return");
+        int code = -1;
+        if (!game.waitExit(3000, code)) {
+            xdo("key --window " + box + " Return");
+            ASSERT_TRUE(game.waitExit(5000, code)) << "the box could not be closed";
+        }
+        EXPECT_EQ(code, 0);
+        EXPECT_EQ(readFile(folder + "/scoredata.xml"), StoredScore);
     }
-    EXPECT_EQ(code, 0);
-    EXPECT_EQ(readFile(folder + "/scoredata.xml"), stored);
+}
+
+// Under a file-size limit the score file cannot be written, and the line
+// saying so goes to standard error, a file under the same limit: both writes
+// fail as writes, the game ends as it should and the old file stays.
+TEST_F(PlayingTheGame, AFileSizeLimitEndsNoGame) {
+    const std::string folder = makeWorkFolder("file-size-limit");
+    writeFile(folder + "/scoredata.xml", StoredScore);
+    std::vector<std::string> command = {"prlimit", "--fsize=16", "sh", "-c", "exec \"$@\" 2>stderr.txt", "sh"};
+    for (const std::string& word : gameCommand()) command.push_back(word);
+    GameProcess game(folder, command);
+    game.start();
+    ASSERT_EQ(visiblePage(waitForPage(PageNewGame, 20000)), PageNewGame) << "the menu never showed";
+    key("Escape");
+    int code = -1;
+    ASSERT_TRUE(game.waitExit(10000, code));
+    EXPECT_EQ(code, 0) << "128 + 25 is the file-size signal";
+    EXPECT_EQ(readFile(folder + "/scoredata.xml"), StoredScore);
+    EXPECT_EQ(std::filesystem::file_size(folder + "/stderr.txt"), 16u) << "the line was never written";
 }
 
 // The two ways the game gets installed: by CMake into a prefix, and by the

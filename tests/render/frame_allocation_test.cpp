@@ -2,8 +2,6 @@
 // GL renderer, take nothing from the heap: every allocation made through
 // operator new by the game's code while a frame runs is counted. The GL
 // driver's own (its shader compiler is written in C++) are not the game's.
-#include <dlfcn.h>
-#include <execinfo.h>
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -14,6 +12,7 @@
 #include "frame/game.h"
 #include "frame/main_loop.h"
 #include "platform/window.h"
+#include "probe/allocation_origin.h"
 #include "support/fake_system.h"
 #include "support/gl_window.h"
 #include "view/gl/gl_renderer.h"
@@ -22,28 +21,10 @@ namespace {
 std::atomic<bool> counting{false};
 std::atomic<long> allocations{0};
 
-const void* objectOf(const void* address) {
-    Dl_info info{};
-    return dladdr(address, &info) != 0 ? info.dli_fbase : nullptr;
-}
-
-bool inStandardLibrary(const void* address) {
-    Dl_info info{};
-    return dladdr(address, &info) != 0 && info.dli_fname != nullptr &&
-           std::strstr(info.dli_fname, "libstdc++") != nullptr;
-}
-
-// The game is linked into this program; the driver and the standard library
-// are shared objects. The first caller outside the standard library tells.
+// The game is linked into this program.
 bool fromThisProgram(const void* caller) {
-    static const void* const self = objectOf(reinterpret_cast<const void*>(&objectOf));
-    if (!inStandardLibrary(caller)) return objectOf(caller) == self;
-    void* frames[32];
-    const int n = backtrace(frames, 32);
-    int i = 0;
-    while (i < n && frames[i] != caller) ++i;
-    while (i < n && inStandardLibrary(frames[i])) ++i;
-    return i < n && objectOf(frames[i]) == self;
+    static const void* const self = pelmora::origin::objectOf(reinterpret_cast<const void*>(&fromThisProgram));
+    return pelmora::origin::madeBy(self, caller);
 }
 
 void* allocate(std::size_t size, const void* caller) {

@@ -19,6 +19,7 @@
 #include "view/gl/gl_renderer.h"
 #include "view/picking.h"
 #include "view/scene.h"
+#include "view/tilt.h"
 
 // Last: the X headers define words such as None that the test framework uses.
 #include <SDL_syswm.h>
@@ -140,6 +141,7 @@ TEST_F(Scene, PickingAgreesWithTheDrawnFace) {
     Face& front = *game.board.faces[0];
     drawScene();
     EXPECT_EQ(tileAt(TopPlace, 5), colour(Picture, front.cardAt(TopPlace)->value));
+    EXPECT_EQ(pixels(5, 384)[0], Cloth) << "the cloth reaches the window's edges";
     EXPECT_EQ(tileAt(makePlace(1, 1), 1), Cloth);  // no card lies there
     for (auto layer = front.layers.rbegin(); layer != front.layers.rend(); layer->clear(), ++layer) {
         int boxes[32][18][4] = {};  // left, right, top, bottom of the pixels picking each place
@@ -168,6 +170,7 @@ TEST_F(Scene, ScoreBarSelectionAndDust) {
     top->selected = true;
     game.selection.cards.push_back(top);
     game.score = {5, 4, 3, 2, 1};  // 12345
+    game.clock = {1, 2, 3, 4, 5, 6, 0, 0, 1000, 2, 8};  // 12:34:56, countdown 28
     spawnCardParticles(game.cloud, game.random, *placeCard(0, 12, makePlace(2, 1), 1));
     game.board.faces[0]->layers[0].cards.clear();
     auto dust = [] {
@@ -178,6 +181,8 @@ TEST_F(Scene, ScoreBarSelectionAndDust) {
     EXPECT_EQ(tileAt(TopPlace, 5), colour(Highlight, 30));
     EXPECT_EQ(hudCell(-1.075), colour(Corner, 30));
     for (unsigned k = 0; k < 5; ++k) EXPECT_EQ(hudCell(1.025 - 0.075 * k), colour(Glyph, 5 - k));
+    for (unsigned k = 0; k < 8; ++k) EXPECT_EQ(hudCell(clockGlyphLeft(k)), colour(Glyph, "12345628"[k] - '0')) << k;
+    EXPECT_EQ(hudCell(0.3), (Rgb{0, 0, 0})) << "the bar behind the digits, unpainted here";
     EXPECT_GT(dust(), 100);
     for (int frame = 2; frame <= 60; ++frame) drawScene();
     EXPECT_FALSE(game.cloud.particles.empty());
@@ -211,6 +216,7 @@ TEST_F(Scene, AfterSkippedFramesTheWindowShowsWhatAFreshFrameDraws) {
     shown.random.seed(4242);
     dealBoard(shown.board, shown.random);
     shown.mode = ModePlaying;
+    shown.input.tiltY = 40;  // turned aside, so the clear colour shows beside the cube
     runFrame(shown);
     glClearColor(1, 0, 1, 1);
     glClear(GL_COLOR_BUFFER_BIT);
@@ -223,6 +229,7 @@ TEST_F(Scene, AfterSkippedFramesTheWindowShowsWhatAFreshFrameDraws) {
     const auto fresh = windowPixels();
     EXPECT_EQ(std::count(back.begin(), back.end(), Rgb{255, 0, 255}), 1024 * 768);
     EXPECT_TRUE(kept == fresh);
+    EXPECT_GT(std::count(fresh.begin(), fresh.end(), Rgb{0, 0, 0}), 1024 * 100) << "the clear colour beside the cube";
     EXPECT_GT(std::count(fresh.begin(), fresh.end(), colour(Picture, shown.board.face(0)->cardAt(TopPlace)->value)), 100);
 }
 
@@ -236,6 +243,9 @@ TEST_F(Scene, LegacyContextDrawsEachMenuPageWithTheTopScore) {
     GLint mask = 0;
     glGetIntegerv(GL_CONTEXT_PROFILE_MASK, &mask);  // stays 0 before GL 3.2
     EXPECT_EQ(mask & GL_CONTEXT_CORE_PROFILE_BIT, 0);
+    GLboolean doubled = GL_FALSE;
+    glGetBooleanv(GL_DOUBLEBUFFER, &doubled);
+    EXPECT_TRUE(doubled) << "frames are drawn out of sight and swapped in whole";
     game.mode = ModeMenu;
     applyProjection(renderer, game.window, game.mode);
     game.topScore.value = {4, 3, 2, 1};  // 1234

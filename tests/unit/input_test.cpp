@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "unit/game_rig.h"
+#include "view/tilt.h"
 
 namespace pelmora {
 namespace {
@@ -127,6 +128,21 @@ TEST_F(Input, KeysAreRecordedAndOnlyAReleaseRestartsTheDelay) {
     EXPECT_TRUE(game.input.keys[vk::letter('S')] && game.gate.lastAction == 5);
     send(MessageKind::KeyUp, vk::letter('S'));
     EXPECT_TRUE(!game.input.keys[vk::letter('S')] && game.gate.lastAction == 0);
+}
+
+// While the cube turns the cursor is put back once a frame; the move that
+// putting it back raises is let pass.
+TEST_F(Input, DuringATurnTheCursorIsPutBackOnceAFrame) {
+    game.mode = ModePlaying;
+    game.turn.turnRunning = true;
+    game.input.cursorX = 300, game.input.cursorY = 200;
+    const Point moves[] = {{600, 400}, {700, 500}, {650, 450}}, after[] = {{300, 200}, {700, 500}, {300, 200}};
+    for (int i = 0; i < 3; ++i) {
+        if (i == 2) runFrameInput(game);  // a new frame
+        sys.cursor = moves[i];
+        send(MessageKind::MouseMove);
+        EXPECT_TRUE(sys.cursor.x == after[i].x && sys.cursor.y == after[i].y) << i;
+    }
 }
 
 // A, D, W, S in that order: the first held key turns, the others are refused.

@@ -88,6 +88,7 @@ TEST(FramePacer, SkippedFramesWaitOnTheRowAndStartOnePeriodOn) {
     EXPECT_EQ(skipDeadline(pacer, 1000), 1000 + Period) << "no row yet";
     EXPECT_EQ(skipDeadline(pacer, 1000 + Period + 5), 1000 + 2 * Period) << "on the row";
     EXPECT_EQ(swapDeadline(pacer, 1000 + 2 * Period), 1000 + 3 * Period) << "a drawn frame keeps it";
+    EXPECT_EQ(skipDeadline(pacer, 1000 + 4 * Period + 5), 1000 + 5 * Period) << "a little late, yet it waits";
     EXPECT_EQ(skipDeadline(pacer, 1000 + 7 * Period), 1000 + 8 * Period) << "after a stall";
 }
 

@@ -5,8 +5,8 @@
 #include <climits>
 
 #include "board/deal.h"
-#include "platform/random.h"
 #include "platform/system.h"
+#include "values/random.h"
 
 namespace pelmora {
 namespace {

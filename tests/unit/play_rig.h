@@ -5,12 +5,12 @@
 #include <vector>
 
 #include "board/deal.h"
-#include "platform/random.h"
 #include "platform/sound.h"
 #include "play/drop.h"
 #include "play/hand.h"
 #include "play/selection.h"
 #include "support/fake_system.h"
+#include "values/random.h"
 
 namespace pelmora {
 

@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "board/board.h"
-#include "frame/clock.h"
-#include "frame/input.h"
 #include "platform/sound.h"
 #include "platform/window.h"
 #include "play/drop.h"
 #include "support/fake_system.h"
+#include "values/action_gate.h"
+#include "view/tilt.h"
 
 namespace pelmora {
 namespace {

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "assets/paint.h"
+#include "assets/palette.h"
 
 namespace assets {
 namespace {
@@ -14,7 +15,6 @@ constexpr Rgb FeltCentre = hex(0x2F8051);
 constexpr Rgb FeltEdge = hex(0x17553A);
 constexpr Rgb RimDark = hex(0x3B2414);
 constexpr Rgb RimLight = hex(0x7A4E2B);
-constexpr Rgb Gold = hex(0xC9A44C);
 
 uint8_t shifted(uint32_t channel, double amount) {
     return static_cast<uint8_t>(std::clamp(std::lround(channel + amount), 0L, 255L));
@@ -72,7 +72,7 @@ void paintCubeSurface(cairo_t* cr, int size) {
     paintRim(cr, s, rim);
     // A gold inlay between rim and cloth marks the edge of the face.
     cairo_set_line_width(cr, s / 256.0 * 1.5);
-    setColour(cr, Gold);
+    setColour(cr, TrimGold);
     const double inset = rim + s / 256.0 * 2.5;
     cairo_rectangle(cr, inset, inset, s - 2 * inset, s - 2 * inset);
     cairo_stroke(cr);

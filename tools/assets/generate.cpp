@@ -13,6 +13,7 @@
 #include "assets/panels.h"
 #include "assets/previews.h"
 #include "assets/sounds.h"
+#include "platform/textures.h"
 
 namespace assets {
 namespace {
@@ -43,10 +44,12 @@ struct Pictures {
 };
 
 bool writeTextures(const Pictures& p, const std::string& folder, std::string& error) {
-    return saveBitmap24(p.menu.surface(), folder + "/Menu.bmp", error) &&
-           saveBitmap24(p.panels.surface(), folder + "/SubMenuPlots.bmp", error) &&
-           saveBitmap24(p.cloth.surface(), folder + "/CubeSurface.bmp", error) &&
-           saveBitmap24(p.atlas.surface(), folder + "/CardTextureMap.bmp", error) &&
+    using namespace pelmora;
+    const std::string at = folder + "/";
+    return saveBitmap24(p.menu.surface(), at + TextureMenu + ".bmp", error) &&
+           saveBitmap24(p.panels.surface(), at + TextureSubMenuPlots + ".bmp", error) &&
+           saveBitmap24(p.cloth.surface(), at + TextureCubeSurface + ".bmp", error) &&
+           saveBitmap24(p.atlas.surface(), at + TextureCardTextureMap + ".bmp", error) &&
            writeWindowIconBitmap(folder + "/Icon.bmp", error);
 }
 

@@ -6,6 +6,7 @@
 
 #include "assets/card_atlas.h"
 #include "assets/paint.h"
+#include "assets/palette.h"
 #include "view/atlas.h"
 #include "view/geometry.h"
 
@@ -16,7 +17,6 @@ using pelmora::HudBar;
 
 constexpr Rgb BarTop = hex(0x2C3B4B);
 constexpr Rgb BarBottom = hex(0x111922);
-constexpr Rgb Trim = hex(0xC9A44C);
 constexpr Rgb FrameRim = hex(0x5B6B7C);
 constexpr Rgb LabelColour = hex(0xD8C48E);
 
@@ -59,7 +59,7 @@ Frame frameAround(const BarMapping& map, CellRun run) {
 void paintBackground(cairo_t* cr, double w, double h) {
     setGradient(cr, cairo_pattern_create_linear(0, 0, 0, h), BarTop, BarBottom);
     cairo_paint(cr);
-    setColour(cr, Trim);
+    setColour(cr, TrimGold);
     cairo_rectangle(cr, 0, 0, w, 2);
     cairo_fill(cr);
     setColour(cr, hex(0x000000), 0.5);
@@ -156,7 +156,7 @@ BarMapping barMapping() {
 void paintHudBar(cairo_t* cr) {
     const BarMapping map = barMapping();
     // The rows above the bar repeat its trim for the bilinear sampling at its top edge.
-    setColour(cr, Trim);
+    setColour(cr, TrimGold);
     cairo_rectangle(cr, HudBar.left, pelmora::AtlasSize - HudBar.top - 2, rectWidth(HudBar), 2);
     cairo_fill(cr);
     enterAtlasRect(cr, HudBar);

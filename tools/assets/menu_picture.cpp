@@ -6,6 +6,7 @@
 #include "assets/card_painter.h"
 #include "assets/felt.h"
 #include "assets/paint.h"
+#include "assets/palette.h"
 #include "view/atlas.h"
 
 namespace assets {
@@ -13,7 +14,6 @@ namespace {
 
 constexpr Rgb FeltCentre = hex(0x2E7C50);
 constexpr Rgb FeltEdge = hex(0x0B2F1E);
-constexpr Rgb Gold = hex(0xD5B056);
 constexpr Rgb LightGold = hex(0xF6E2A2);
 constexpr Rgb Cream = hex(0xD9EBDF);
 
@@ -36,7 +36,7 @@ void paintTitle(cairo_t* cr) {
     setColour(cr, hex(0x000000), 0.45);
     drawLettering(cr, name);
     cairo_restore(cr);
-    setGradient(cr, cairo_pattern_create_linear(0, 168 - 82, 0, 168), LightGold, Gold);
+    setGradient(cr, cairo_pattern_create_linear(0, 168 - 82, 0, 168), LightGold, MenuGold);
     drawLettering(cr, name);
     Lettering line{Font::Sans, "Poker hands on a cube of cards", 0, MenuWindowWidth, 212, 15,
                    Align::Centre, 1.0};
@@ -91,7 +91,7 @@ void paintTopScoreCorner(cairo_t* cr) {
     setColour(cr, hex(0x061610), 0.75);
     cairo_fill(cr);
     Lettering label{Font::SansBold, "Top score", 7, 160, TopScoreTop - 8, 11, Align::Left, 1.0};
-    setColour(cr, Gold);
+    setColour(cr, MenuGold);
     drawLettering(cr, label);
 }
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "assets/paint.h"
+#include "assets/palette.h"
 #include "view/atlas.h"
 
 namespace assets {
@@ -13,7 +14,6 @@ using pelmora::AtlasRect;
 constexpr Rgb UnusedColour = hex(0x3A3F46);
 constexpr Rgb PanelTop = hex(0x1F2E3D);
 constexpr Rgb PanelBottom = hex(0x0F1720);
-constexpr Rgb Gold = hex(0xD5B056);
 constexpr Rgb LightGold = hex(0xF0D58A);
 constexpr Rgb Text = hex(0xE6EBF0);
 constexpr Rgb Quiet = hex(0x93A3B3);
@@ -29,11 +29,11 @@ void paintPanelBack(cairo_t* cr) {
     cairo_rectangle(cr, 0.5, 0.5, PanelWidth - 1, PanelHeight - 1);
     cairo_stroke(cr);
     cairo_set_line_width(cr, 2.0);
-    setColour(cr, Gold);
+    setColour(cr, MenuGold);
     cairo_rectangle(cr, 2, 2, PanelWidth - 4, PanelHeight - 4);
     cairo_stroke(cr);
     cairo_set_line_width(cr, 1.0);
-    setColour(cr, Gold, 0.35);
+    setColour(cr, MenuGold, 0.35);
     cairo_rectangle(cr, 7.5, 7.5, PanelWidth - 15, PanelHeight - 15);
     cairo_stroke(cr);
 }
@@ -76,7 +76,7 @@ void menuItem(cairo_t* cr, const std::string& text, double middle, bool chosen) 
         roundedRect(cr, left, middle - barHeight / 2, barWidth, barHeight, 8.0);
         setGradient(cr,
                     cairo_pattern_create_linear(0, middle - barHeight / 2, 0, middle + barHeight / 2),
-                    LightGold, Gold);
+                    LightGold, MenuGold);
         cairo_fill(cr);
         setColour(cr, LightGold);
         pointer(cr, left - 8, middle, 13, 1.0);

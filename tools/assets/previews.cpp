@@ -7,6 +7,7 @@
 #include "assets/menu_picture.h"
 #include "assets/paint.h"
 #include "view/atlas.h"
+#include "platform/textures.h"
 #include "view/geometry.h"
 
 namespace assets {
@@ -190,12 +191,14 @@ bool writePreviews(const TextureSet& t, const std::string& folder, std::string& 
     const std::vector<AtlasRect> panels = {pelmora::PanelNewGame, pelmora::PanelQuit,
                                            pelmora::PanelPaused, pelmora::PanelGameWon,
                                            pelmora::PanelGameOver};
-    return savePng(t.menu, folder + "/Menu.png", error) &&
-           savePng(t.panels, folder + "/SubMenuPlots.png", error) &&
-           savePng(t.cloth, folder + "/CubeSurface.png", error) &&
-           savePng(t.atlas, folder + "/CardTextureMap.png", error) &&
-           writeOutlined(t.atlas, atlasRegions(), folder + "/CardTextureMap-regions.png", error) &&
-           writeOutlined(t.panels, panels, folder + "/SubMenuPlots-regions.png", error) &&
+    using namespace pelmora;
+    const std::string at = folder + "/";
+    return savePng(t.menu, at + TextureMenu + ".png", error) &&
+           savePng(t.panels, at + TextureSubMenuPlots + ".png", error) &&
+           savePng(t.cloth, at + TextureCubeSurface + ".png", error) &&
+           savePng(t.atlas, at + TextureCardTextureMap + ".png", error) &&
+           writeOutlined(t.atlas, atlasRegions(), at + TextureCardTextureMap + "-regions.png", error) &&
+           writeOutlined(t.panels, panels, at + TextureSubMenuPlots + "-regions.png", error) &&
            writeMenuPreview(t, folder + "/menu-screen.png", error) &&
            writeBarPreview(t.atlas, folder + "/score-bar.png", error) &&
            writeTilePreview(t, folder + "/card-tiles.png", error) &&

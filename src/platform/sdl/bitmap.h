@@ -12,7 +12,7 @@ namespace pelmora {
 
 // Rows come out bottom-up and tightly packed as red, green, blue, whatever
 // the depth, row order and row padding of the file. A damaged file, or one
-// whose header claims more pixels than it holds, gives loaded false.
+// whose header claims more than the file holds, gives loaded false.
 Image loadBitmapFile(const std::string& hostPath);
 // The same for a whole file already in memory.
 Image decodeBitmap(const std::vector<uint8_t>& bytes);

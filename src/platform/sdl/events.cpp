@@ -3,28 +3,22 @@
 namespace pelmora {
 namespace {
 
-Message message(MessageKind kind) {
-    Message m;
-    m.kind = kind;
-    return m;
-}
-
 bool translateKey(const SDL_KeyboardEvent& key, Message& out) {
     uint32_t code = virtualKeyFor(key.keysym.sym);
     if (code == 0) return false;
     bool down = key.type == SDL_KEYDOWN;
     // Keys pressed together with Alt are system keys, which the game never records.
     if ((key.keysym.mod & KMOD_ALT) != 0) {
-        out = message(down ? MessageKind::SystemKeyDown : MessageKind::SystemKeyUp);
+        out = messageOf(down ? MessageKind::SystemKeyDown : MessageKind::SystemKeyUp);
     } else {
-        out = message(down ? MessageKind::KeyDown : MessageKind::KeyUp);
+        out = messageOf(down ? MessageKind::KeyDown : MessageKind::KeyUp);
     }
     out.key = code;
     return true;
 }
 
 bool activation(bool minimised, Message& out) {
-    out = message(MessageKind::Activate);
+    out = messageOf(MessageKind::Activate);
     out.minimised = minimised;
     return true;
 }
@@ -46,13 +40,13 @@ bool translateWindowEvent(const SDL_WindowEvent& window, bool& minimised, Messag
     case SDL_WINDOWEVENT_FOCUS_LOST:
         return activation(minimised, out);
     case SDL_WINDOWEVENT_CLOSE:
-        out = message(MessageKind::Close);
+        out = messageOf(MessageKind::Close);
         return true;
     case SDL_WINDOWEVENT_EXPOSED:
-        out = message(MessageKind::Paint);
+        out = messageOf(MessageKind::Paint);
         return true;
     case SDL_WINDOWEVENT_SIZE_CHANGED:
-        out = message(MessageKind::Size);
+        out = messageOf(MessageKind::Size);
         return true;
     default:
         return false;
@@ -61,11 +55,11 @@ bool translateWindowEvent(const SDL_WindowEvent& window, bool& minimised, Messag
 
 bool translateButton(const SDL_MouseButtonEvent& button, Message& out) {
     if (button.button == SDL_BUTTON_LEFT) {
-        out = message(MessageKind::LeftButtonUp);
+        out = messageOf(MessageKind::LeftButtonUp);
         return true;
     }
     if (button.button == SDL_BUTTON_RIGHT) {
-        out = message(MessageKind::RightButtonUp);
+        out = messageOf(MessageKind::RightButtonUp);
         return true;
     }
     return false;
@@ -100,7 +94,7 @@ uint32_t virtualKeyFor(SDL_Keycode key) {
 bool translateEvent(const SDL_Event& event, bool& minimised, Message& out) {
     switch (event.type) {
     case SDL_QUIT:
-        out = message(MessageKind::Close);
+        out = messageOf(MessageKind::Close);
         return true;
     case SDL_WINDOWEVENT:
         return translateWindowEvent(event.window, minimised, out);
@@ -108,7 +102,7 @@ bool translateEvent(const SDL_Event& event, bool& minimised, Message& out) {
     case SDL_KEYUP:
         return translateKey(event.key, out);
     case SDL_MOUSEMOTION:
-        out = message(MessageKind::MouseMove);
+        out = messageOf(MessageKind::MouseMove);
         return true;
     case SDL_MOUSEBUTTONUP:
         return translateButton(event.button, out);

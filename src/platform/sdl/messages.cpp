@@ -17,9 +17,11 @@ bool SdlSystem::takeEvent(Message& out) {
 
 // After a frame that drew nothing no swap paces the loop: rather than spin,
 // it waits for the next event or the refresh the skipped swap stood for,
-// whichever comes first. A minimised window never draws, so it always waits.
+// whichever comes first. A minimised window never draws, so it always waits,
+// a whole refresh for each event.
 bool SdlSystem::waitForEvent(Message& out) {
-    if (minimised_ && idleUntilNs_ == 0) skipSwap();
+    if (minimised_ && idleUntilNs_ == 0 && window_ != nullptr)
+        idleUntilNs_ = monotonicNs() + refreshPeriodNs(displayRefreshHz());
     while (idleUntilNs_ != 0) {
         const int64_t left = idleUntilNs_ - monotonicNs();
         if (left <= 0) break;
@@ -37,8 +39,7 @@ bool SdlSystem::peekMessage(Message& out) {
     if (takeEvent(out)) return true;
     if (!quitPosted_) return waitForEvent(out);
     quitPosted_ = false;
-    out = Message{};
-    out.kind = MessageKind::Quit;
+    out = messageOf(MessageKind::Quit);
     out.exitCode = quitCode_;
     return true;
 }

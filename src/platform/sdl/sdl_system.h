@@ -1,5 +1,26 @@
 // The system seam on SDL2: one window with a legacy GL context, the event
 // queue, the cursor, display modes, dialogs, sound cues and bitmaps.
+//
+// What SDL cannot do as the seam (system.h) describes, and what is done instead:
+//  - No window classes: registering one starts the video subsystem,
+//    unregistering stops it; the desktop learns the window's class (X11's
+//    WM_CLASS) from SDL's environment at video start.
+//  - No device contexts: acquiring one only says the window exists. A pixel
+//    format is a set of buffer bits fixed when the window is made, so other
+//    bits mean making the hidden window again.
+//  - The pointer off the window: SDL keeps it clamped at the window's edge, so
+//    its position is then asked of the display. Showing it is a flag, not a
+//    count.
+//  - No system queue: SDL's events are polled and translated, a posted quit
+//    comes once they are all taken, and the wait after a skipped swap is
+//    SDL_WaitEventTimeout until the refresh it stood for.
+//  - A swap interval the driver refuses: the swap sleeps to the display's next
+//    refresh itself (60 Hz where the display names none).
+//  - The tick count is CLOCK_BOOTTIME in milliseconds, steps of 1 ms.
+//  - No sound by file name: the wave is read, converted and queued on SDL's
+//    audio device, opened at the first cue; paths get forward slashes.
+//  - Message boxes belong to the window while it exists; with no display to
+//    show them on, the text goes to standard error.
 #pragma once
 
 #include <cstdint>

@@ -1,16 +1,16 @@
-// Bitmap files through the system's loader: any DIB it accepts comes out as
-// 24-bit, bottom-up rows, repacked from the system's 4-byte row padding.
+// Bitmap files through the system's loader, once the shared header check has
+// held the header's claims against the file's size: the loader itself trusts
+// the header and reads past the end of a file cut short. Any DIB it accepts
+// comes out as 24-bit, bottom-up rows, repacked from the system's 4-byte row
+// padding.
 #include <cstdlib>
 #include <vector>
 
+#include "platform/bitmap_file.h"
 #include "platform/win32/win32_handles.h"
 
 namespace pelmora {
 namespace {
-
-// Far beyond any picture the game draws; keeps a damaged header from asking
-// for gigabytes.
-constexpr LONG MaxSide = 16384;
 
 // Room for the colour table or masks the system may write after the header.
 struct BitmapInfo {
@@ -25,6 +25,26 @@ struct BitmapHandle {
     }
 };
 
+struct FileHandle {
+    HANDLE handle;
+    ~FileHandle() {
+        if (handle != INVALID_HANDLE_VALUE) CloseHandle(handle);
+    }
+};
+
+// Only an ordinary file is read, and only its front.
+bool headerFits(const char* path) {
+    FileHandle file{CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr)};
+    if (file.handle == INVALID_HANDLE_VALUE || GetFileType(file.handle) != FILE_TYPE_DISK) return false;
+    LARGE_INTEGER size{};
+    uint8_t header[BitmapHeaderBytes];
+    DWORD got = 0;
+    return GetFileSizeEx(file.handle, &size) &&
+           ReadFile(file.handle, header, sizeof header, &got, nullptr) &&
+           bitmapHeaderFits(header, got, static_cast<uint64_t>(size.QuadPart));
+}
+
 size_t paddedRow(LONG width) {
     return (static_cast<size_t>(width) * 3 + 3) & ~size_t{3};
 }
@@ -35,13 +55,8 @@ void repack(const std::vector<uint8_t>& padded, Image& image) {
     const size_t to = static_cast<size_t>(image.width) * 3;
     image.pixels.resize(to * static_cast<size_t>(image.height));
     for (size_t row = 0; row < static_cast<size_t>(image.height); ++row) {
-        const uint8_t* in = padded.data() + row * from;
-        uint8_t* out = image.pixels.data() + row * to;
-        for (size_t i = 0; i < to; i += 3) {
-            out[i] = in[i + 2];
-            out[i + 1] = in[i + 1];
-            out[i + 2] = in[i];
-        }
+        bgrRowToRgb(padded.data() + row * from, image.pixels.data() + row * to,
+                    static_cast<size_t>(image.width));
     }
 }
 
@@ -49,7 +64,7 @@ void repack(const std::vector<uint8_t>& padded, Image& image) {
 
 Image readBitmapFile(const char* path, HDC dc) {
     Image image;
-    if (dc == nullptr) return image;
+    if (dc == nullptr || !headerFits(path)) return image;
     BitmapHandle loaded{static_cast<HBITMAP>(
         LoadImageA(nullptr, path, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION))};
     if (loaded.bitmap == nullptr) return image;
@@ -59,9 +74,10 @@ Image readBitmapFile(const char* path, HDC dc) {
                   DIB_RGB_COLORS) == 0) {
         return image;
     }
+    // The file may have changed since its header was checked.
     const LONG width = info.header.biWidth;
     const LONG height = std::labs(info.header.biHeight);
-    if (width <= 0 || height <= 0 || width > MaxSide || height > MaxSide) return image;
+    if (width <= 0 || height <= 0 || width > MaxBitmapSide || height > MaxBitmapSide) return image;
     // Asked for as bottom-up 24-bit rows whatever the file holds.
     info.header.biHeight = height;
     info.header.biBitCount = 24;

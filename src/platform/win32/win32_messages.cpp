@@ -7,20 +7,14 @@
 namespace pelmora {
 namespace {
 
-Message withKind(MessageKind kind) {
-    Message m;
-    m.kind = kind;
-    return m;
-}
-
 Message withKey(MessageKind kind, WPARAM wParam) {
-    Message m = withKind(kind);
+    Message m = messageOf(kind);
     m.key = static_cast<uint32_t>(wParam);
     return m;
 }
 
 Message systemCommand(WPARAM wParam) {
-    Message m = withKind(MessageKind::SystemCommand);
+    Message m = messageOf(MessageKind::SystemCommand);
     if (wParam == SC_SCREENSAVE) m.command = SystemCommandKind::ScreenSaver;
     if (wParam == SC_MONITORPOWER) m.command = SystemCommandKind::MonitorPower;
     return m;
@@ -31,14 +25,14 @@ Message systemCommand(WPARAM wParam) {
 Message translateWindowMessage(UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
     case WM_ACTIVATE: {
-        Message m = withKind(MessageKind::Activate);
+        Message m = messageOf(MessageKind::Activate);
         m.minimised = HIWORD(wParam) != 0;
         return m;
     }
     case WM_SYSCOMMAND:
         return systemCommand(wParam);
     case WM_CLOSE:
-        return withKind(MessageKind::Close);
+        return messageOf(MessageKind::Close);
     case WM_KEYDOWN:
         return withKey(MessageKind::KeyDown, wParam);
     case WM_KEYUP:
@@ -48,18 +42,18 @@ Message translateWindowMessage(UINT message, WPARAM wParam, LPARAM) {
     case WM_SYSKEYUP:
         return withKey(MessageKind::SystemKeyUp, wParam);
     case WM_SIZE:
-        return withKind(MessageKind::Size);
+        return messageOf(MessageKind::Size);
     case WM_PAINT:
-        return withKind(MessageKind::Paint);
+        return messageOf(MessageKind::Paint);
     // The game reads the cursor itself when it handles a mouse message.
     case WM_MOUSEMOVE:
-        return withKind(MessageKind::MouseMove);
+        return messageOf(MessageKind::MouseMove);
     case WM_LBUTTONUP:
-        return withKind(MessageKind::LeftButtonUp);
+        return messageOf(MessageKind::LeftButtonUp);
     case WM_RBUTTONUP:
-        return withKind(MessageKind::RightButtonUp);
+        return messageOf(MessageKind::RightButtonUp);
     default:
-        return withKind(MessageKind::Other);
+        return messageOf(MessageKind::Other);
     }
 }
 
@@ -103,7 +97,7 @@ bool Win32System::peekMessage(Message& out) {
         if (!waitForMessage()) return false;
     }
     if (taken.message == WM_QUIT) {
-        out = withKind(MessageKind::Quit);
+        out = messageOf(MessageKind::Quit);
         out.exitCode = static_cast<int>(taken.wParam);
         return true;
     }

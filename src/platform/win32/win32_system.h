@@ -1,6 +1,19 @@
 // The system seam on the Windows desktop interfaces themselves: one window
 // with a legacy GL context, the thread's message queue, the cursor, display
 // modes, message boxes, sound cues by file name and bitmaps through the GDI.
+//
+// Where Windows differs from what the seam (system.h) describes:
+//  - The tick count (GetTickCount) steps in the timer's resolution: 10 to
+//    16 ms on Windows and under Wine.
+//  - The system calls the window procedure itself, also inside CreateWindowExA
+//    and ShowWindow; dispatchMessage hands the taken message back to it.
+//  - ShowCursor counts up and down instead of setting a flag.
+//  - The swap interval is an extension a driver may lack; without it the game
+//    runs unsynced. The wait after a skipped swap is MsgWaitForMultipleObjectsEx
+//    in whole milliseconds, until the refresh GetDeviceCaps names (60 Hz for
+//    the hardware's default).
+//  - Message boxes have no owner window.
+//  - The bitmap loader trusts the file's header: the shared check goes first.
 #pragma once
 
 #include <cstdint>

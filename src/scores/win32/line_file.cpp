@@ -38,6 +38,9 @@ bool writeFlushed(const std::string& path, const std::string& bytes) {
 
 }  // namespace
 
+// A write past a quota fails as a write here: no signal to ignore.
+void ignoreFileSizeSignal() {}
+
 // Only an ordinary file of plausible size is read; shared, as other
 // programs may hold it open.
 bool LineFile::load() {
@@ -65,7 +68,7 @@ bool LineFile::load() {
 // The temporary file has one fixed name beside the target, so a write cut
 // short leaves at most that one file behind, replaced by the next.
 bool replaceFileAtomically(const std::string& path, const std::string& bytes) {
-    const std::string temp = path + ".new";
+    const std::string temp = path + TempFileSuffix;
     if (!writeFlushed(temp, bytes) ||
         !MoveFileExA(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         DeleteFileA(temp.c_str());

@@ -1,9 +1,9 @@
 #include <GL/gl.h>
 
 #include "board/board.h"
-#include "frame/input.h"
 #include "platform/textures.h"
 #include "play/drop.h"
+#include "values/input_state.h"
 #include "view/turn.h"
 #include "view/gl/gl_draw.h"
 #include "view/gl/gl_renderer.h"

@@ -1,6 +1,7 @@
 // The cursor in window coordinates and the cube's lean toward it.
-#include "frame/input.h"
+#include "view/tilt.h"
 
+#include "platform/system.h"
 #include "platform/window.h"
 
 namespace pelmora {
