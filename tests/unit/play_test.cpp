@@ -77,6 +77,14 @@ TEST(Score, CarriesAnyAmountAcrossEveryDigit) {
     EXPECT_EQ(score, (ScoreDigits{0, 2, 1}));
 }
 
+// Twins on two faces share value, level and place: a release takes the card released.
+TEST(Selection, AReleaseTakesTheCardReleasedNotItsTwinOnAnotherFace) {
+    Card a{true, true, 0, 7, 1, makePlace(2, 1)}, b{true, true, 1, 7, 1, makePlace(2, 1)};
+    Selection selection{{&a, &b}};
+    unselectCard(selection, &b);
+    EXPECT_TRUE(selection.cards == std::vector<Card*>{&a} && a.selected && !b.selected);
+}
+
 TEST(Atlas, CardPicturesAndDigitGlyphsInAtlasPixels) {
     std::array<Card, 67> d{};  // d[v] is the card of value v
     for (uint32_t value = 0; value < d.size(); ++value) d[value].value = value;
