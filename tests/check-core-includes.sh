@@ -53,10 +53,8 @@ declare -A crossing=(
   # window's size.
   ["src/view/tilt.cpp platform/system.h"]=1
   ["src/view/tilt.cpp platform/window.h"]=1
-  # The renderer binds the textures by name through the registry.
-  ["src/view/gl/gl_draw.cpp platform/textures.h"]=1
-  ["src/view/gl/gl_menu.cpp platform/textures.h"]=1
-  ["src/view/gl/gl_scene.cpp platform/textures.h"]=1
+  # Each frame's draw list binds the textures by name through the registry.
+  ["src/view/frame_list.cpp platform/textures.h"]=1
 )
 
 # The room of a path under src/, into REPLY (no subshell per include).

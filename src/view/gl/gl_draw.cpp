@@ -4,8 +4,6 @@
 
 #include <cmath>
 
-#include "platform/textures.h"
-
 namespace pelmora {
 
 void emitQuad(const Quad& quad) {
@@ -18,14 +16,9 @@ void emitQuad(const Quad& quad) {
 void emitPixelQuad(const Quad& quad) {
     for (const TexturedVertex& v : quad) {
         glTexCoord2d(v.tex.u, v.tex.v);
-        glVertex2i(static_cast<GLint>(std::lround(v.pos.x)), static_cast<GLint>(std::lround(v.pos.y)));
+        glVertex2i(static_cast<GLint>(std::lround(v.pos.x)),
+                   static_cast<GLint>(std::lround(v.pos.y)));
     }
 }
-
-void bindNamedTexture(const TextureRegistry& textures, const std::string& name) {
-    glBindTexture(GL_TEXTURE_2D, findTextureId(textures, name));
-}
-
-void rotate(const Rotation& r) { glRotated(r.angle, r.axis.x, r.axis.y, r.axis.z); }
 
 }  // namespace pelmora

@@ -1,11 +1,12 @@
-// The renderer that draws the game with fixed-function OpenGL.
+// The renderer that draws the game with fixed-function OpenGL: display lists
+// for the fixed quads, immediate mode for the runs of each frame's draw list.
 #pragma once
 
-#include "view/renderer.h"
+#include "view/frame_list.h"
 
 namespace pelmora {
 
-class GlRenderer : public Renderer {
+class GlRenderer : public ListRenderer {
 public:
     void setFixedState() override;
     uint32_t createTexture(const Image& image) override;
@@ -13,8 +14,9 @@ public:
     void deleteDisplayLists() override;
     void setProjection(bool perspective, uint32_t width, uint32_t height) override;
     void clearFrame() override;
-    void drawMenu(const MenuView& menu) override;
-    void drawScene(const SceneView& scene) override;
+
+protected:
+    void replay(const DrawList& list) override;
 };
 
 }  // namespace pelmora
