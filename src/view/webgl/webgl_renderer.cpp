@@ -1,5 +1,7 @@
 #include "view/webgl/webgl_renderer.h"
 
+#include <emscripten/html5_webgl.h>
+
 namespace pelmora {
 
 namespace {
@@ -40,8 +42,19 @@ uint32_t WebGlRenderer::createTexture(const Image& image) {
     return id;
 }
 
+// The game measures in its own window units; the canvas may hold more pixels
+// than those (a high-density screen), so the picture fills whatever it holds.
+void WebGlRenderer::fitViewport() {
+    int width = 0, height = 0;
+    emscripten_webgl_get_drawing_buffer_size(emscripten_webgl_get_current_context(), &width,
+                                             &height);
+    if (width == viewport_[0] && height == viewport_[1]) return;
+    viewport_ = {width, height};
+    glViewport(0, 0, width, height);
+}
+
 void WebGlRenderer::setProjection(bool perspective, uint32_t width, uint32_t height) {
-    glViewport(0, 0, static_cast<GLsizei>(width), static_cast<GLsizei>(height));
+    fitViewport();
     // The near plane is the single-precision 0.1 the game always used.
     projection_ = perspective ? perspectiveMatrix(45.0, double(width) / double(height),
                                                   static_cast<double>(0.1f), 100.0)
@@ -50,6 +63,7 @@ void WebGlRenderer::setProjection(bool perspective, uint32_t width, uint32_t hei
 }
 
 void WebGlRenderer::clearFrame() {
+    fitViewport();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     pen_.modelView = identityMatrix();
 }

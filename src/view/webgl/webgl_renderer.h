@@ -54,6 +54,7 @@ private:
     void drawLines(const DrawList& list, const DrawCommand& run);
     void drawFixedQuad(uint32_t list);
     void drawStream(GLenum primitive);
+    void fitViewport();
 
     WebGlProgram shader_;
     Matrix projection_ = identityMatrix();
@@ -61,6 +62,7 @@ private:
     GLuint fixedQuads_ = 0;  // six corners per list, in build order
     GLuint stream_ = 0;      // this frame's runs
     std::vector<float> vertices_;
+    std::array<int, 2> viewport_{0, 0};
 };
 
 }  // namespace pelmora
