@@ -11,6 +11,12 @@ namespace pelmora {
 
 namespace {
 
+// Where the program can be ended without notice, waiting for the exit to
+// write the top score could lose it; a write that fails is tried again there.
+void keepTopScoreNow(Game& game) {
+    if (saveTopScore(game.topScore)) game.system.persistFiles();
+}
+
 void enterMenu(Game& game, MenuPage page) {
     game.menuPage = page;
     game.mode = ModeMenu;
@@ -63,6 +69,7 @@ void abandonGame(Game& game) {
 void endGameOnTimeout(Game& game) {
     if (beatsTopScore(game.topScore, game.score)) {
         storeTopScore(game.topScore, game.clock, game.score);
+        if (game.system.mayCloseWithoutNotice()) keepTopScoreNow(game);
     }
     clearSelection(game.selection);
     game.board.reset();

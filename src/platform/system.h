@@ -173,6 +173,14 @@ public:
 
     virtual Image loadBitmap(const std::string& path) = 0;
 
+    // Whether the program may be ended without being told, as a browser tab
+    // is closed or reloaded: then what must outlive it is written at once,
+    // not at exit.
+    virtual bool mayCloseWithoutNotice() { return false; }
+    // Makes the files written so far outlive the program, where the system
+    // keeps them apart from its disk (a page's storage); elsewhere nothing.
+    virtual void persistFiles() {}
+
 protected:
     WindowProcedure procedure_;
 };
