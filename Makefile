@@ -10,16 +10,18 @@
 # make package - the Debian package, build/pelmora_<version>_<arch>.deb
 # make mutate - plants one-line faults one at a time and tells which the tests catch
 # make windows - the Windows build: build-windows/dist/pelmora and its zip
+# make web  - the browser build: build-web/dist, served as it is, and its zip
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 WIN_BUILD  ?= build-windows
+WEB_BUILD  ?= build-web
 JOBS       ?= $(shell nproc)
 FUZZ_SECONDS ?= 600
 RUN_DIR    := $(BUILD)/run
 WERROR     ?= OFF
 
-.PHONY: all deps configure build run test test-asan configure-asan fuzz bench package mutate clean windows test-windows
+.PHONY: all deps configure build run test test-asan configure-asan fuzz bench package mutate clean windows test-windows web
 
 all: build
 
@@ -91,6 +93,18 @@ test-windows: windows
 	@cmake --build $(WIN_BUILD) -j $(JOBS)
 	@cd $(WIN_BUILD) && ctest --output-on-failure -j 2
 
+# The textures and sounds come from the Linux build's generator, byte for
+# byte; a Linux build folder that does not exist yet is made for that alone.
+# emcc finds its JavaScript parser only through NODE_PATH on Debian.
+web:
+	@scripts/install-deps --web
+	@test -f $(BUILD)/CMakeCache.txt || cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DPELMORA_TESTS=OFF -DPELMORA_BENCH=OFF >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS) --target assets
+	@NODE_PATH=/usr/share/nodejs emcmake cmake -S . -B $(WEB_BUILD) -DCMAKE_BUILD_TYPE=Release \
+	  -DPELMORA_HOST_BUILD=$(abspath $(BUILD)) -DPELMORA_WERROR=$(WERROR) >/dev/null
+	@NODE_PATH=/usr/share/nodejs cmake --build $(WEB_BUILD) -j $(JOBS) --target dist
+
 bench: build
 	@tests/with-xvfb.sh $(BUILD)/pelmora_bench
 	@tests/with-xvfb.sh bench/pacing.sh $(BUILD)/bench/probe/libpelmora_frame_probe.so $(RUN_DIR) 3 $(BUILD)/pelmora
@@ -99,4 +113,4 @@ mutate: deps
 	@tests/mutation/run-mutations.sh
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) build-mutate $(WIN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) build-mutate $(WIN_BUILD) $(WEB_BUILD)
