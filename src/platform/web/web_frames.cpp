@@ -1,6 +1,7 @@
-// The message queue and the frames' pace. The program yields to the browser
-// here, and only here and in the message box: the page's events arrive while
-// it waits for the next animation frame.
+// The message queue and the frames' pace. Here the program yields to the
+// browser, as it does otherwise only for a message box and while the score
+// file is stored: the page's events arrive while it waits for the next
+// animation frame.
 #include <emscripten/emscripten.h>
 
 #include "platform/monotonic.h"
