@@ -3,14 +3,15 @@
 #             $XDG_DATA_HOME/pelmora (~/.local/share/pelmora)
 # make test - install everything, build everything, then every test with every
 #             warning an error, the
-#             package built and checked, the Windows build's tests under Wine,
-#             then the whole game again under ASan + UBSan (clang) with a short
-#             run of each fuzz target
+#             package built and checked, the whole game again under ASan +
+#             UBSan (clang) with a short run of each fuzz target, the Windows
+#             build's tests under Wine, then the browser build in headless Chromium
 # make fuzz - the fuzz targets for FUZZ_SECONDS each
 # make package - the Debian package, build/pelmora_<version>_<arch>.deb
 # make mutate - plants one-line faults one at a time and tells which the tests catch
 # make windows - the Windows build: build-windows/dist/pelmora and its zip
 # make web  - the browser build: build-web/dist, served as it is, and its zip
+# make test-web - the browser build played in headless Chromium
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
@@ -21,7 +22,7 @@ FUZZ_SECONDS ?= 600
 RUN_DIR    := $(BUILD)/run
 WERROR     ?= OFF
 
-.PHONY: all deps configure build run test test-asan configure-asan fuzz bench package mutate clean windows test-windows web
+.PHONY: all deps configure build run test test-asan configure-asan fuzz bench package mutate clean windows test-windows web test-web
 
 all: build
 
@@ -49,6 +50,7 @@ test: build
 	@cd $(BUILD) && ctest --output-on-failure -j 2
 	@$(MAKE) --no-print-directory test-asan
 	@$(MAKE) --no-print-directory test-windows
+	@$(MAKE) --no-print-directory test-web WERROR=ON
 
 # The game under test starts children of its own (the end-to-end tests run
 # the game binary, some under a preloaded fake clock), so the options go in
@@ -104,6 +106,12 @@ web:
 	@NODE_PATH=/usr/share/nodejs emcmake cmake -S . -B $(WEB_BUILD) -DCMAKE_BUILD_TYPE=Release \
 	  -DPELMORA_HOST_BUILD=$(abspath $(BUILD)) -DPELMORA_WERROR=$(WERROR) >/dev/null
 	@NODE_PATH=/usr/share/nodejs cmake --build $(WEB_BUILD) -j $(JOBS) --target dist
+
+# The browser build played in headless Chromium. Its screenshots are compared
+# with the desktop end-to-end tests' own, which make test takes first.
+test-web: web
+	@cmake --build $(BUILD) -j $(JOBS) --target hand_picks
+	@/usr/bin/python3 tests/web/browser_test.py $(WEB_BUILD)/dist $(BUILD)/e2e-shots $(BUILD)/tests/web/hand_picks
 
 bench: build
 	@tests/with-xvfb.sh $(BUILD)/pelmora_bench
