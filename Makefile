@@ -113,9 +113,10 @@ test-web: web
 	@cmake --build $(BUILD) -j $(JOBS) --target hand_picks
 	@/usr/bin/python3 tests/web/browser_test.py $(WEB_BUILD)/dist $(BUILD)/e2e-shots $(BUILD)/tests/web/hand_picks
 
-bench: build
+bench: build web
 	@tests/with-xvfb.sh $(BUILD)/pelmora_bench
 	@tests/with-xvfb.sh bench/pacing.sh $(BUILD)/bench/probe/libpelmora_frame_probe.so $(RUN_DIR) 3 $(BUILD)/pelmora
+	@/usr/bin/python3 bench/web_bench.py $(WEB_BUILD)/dist $(BUILD) 3
 
 mutate: deps
 	@tests/mutation/run-mutations.sh

@@ -11,13 +11,18 @@
 namespace pelmora {
 namespace {
 
-// Also counts the frames shown, and when the first came, for the page's tests.
+// Also counts the frames shown, when the first came, and the time spent
+// between animation frames, for the page's tests and benchmark.
 EM_ASYNC_JS(void, awaitAnimationFrame, (int presented), {
+    const now = performance.now();
     if (presented) {
         window.pelmoraFrames = (window.pelmoraFrames || 0) + 1;
-        if (window.pelmoraFrames === 1) window.pelmoraFirstFrameMs = performance.now();
+        if (window.pelmoraFrames === 1) window.pelmoraFirstFrameMs = now;
+        window.pelmoraLastFrameMs = now;
+        if (window.pelmoraResumedMs) window.pelmoraDrawnFramesMs = (window.pelmoraDrawnFramesMs || 0) + now - window.pelmoraResumedMs;
     }
     await new Promise(requestAnimationFrame);
+    window.pelmoraResumedMs = performance.now();
 });
 
 constexpr int64_t NsPerMs = 1000000;
