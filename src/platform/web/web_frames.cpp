@@ -19,7 +19,10 @@ EM_ASYNC_JS(void, awaitAnimationFrame, (int presented), {
         window.pelmoraFrames = (window.pelmoraFrames || 0) + 1;
         if (window.pelmoraFrames === 1) window.pelmoraFirstFrameMs = now;
         window.pelmoraLastFrameMs = now;
-        if (window.pelmoraResumedMs) window.pelmoraDrawnFramesMs = (window.pelmoraDrawnFramesMs || 0) + now - window.pelmoraResumedMs;
+        if (window.pelmoraResumedMs) {
+            const spent = now - window.pelmoraResumedMs;
+            window.pelmoraDrawnFramesMs = (window.pelmoraDrawnFramesMs || 0) + spent;
+        }
     }
     await new Promise(requestAnimationFrame);
     window.pelmoraResumedMs = performance.now();
