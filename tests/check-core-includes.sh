@@ -1,16 +1,17 @@
 #!/usr/bin/env bash
-# The game core must build without SDL or GL: only src/view/gl and
-# the backends under src/platform may include them. Only the frame and main
-# see the whole game: everything else is handed the records it works on.
+# The game core must build without SDL, GL or emscripten: only the renderers
+# under src/view and the backends under src/platform may include them. Only
+# the frame and main see the whole game: everything else is handed the
+# records it works on.
 # Every room includes only its own headers and those of the rooms below it,
 # so that a reader of a room never has to open one above it.
 # usage: check-core-includes.sh SOURCE_FOLDER
 cd "$1" || exit 2
 status=0
-hits=$(grep -rnE '#\s*include\s*[<"](SDL|GL/|OpenGL)' src \
-  --include='*.h' --include='*.cpp' | grep -vE '^src/(view/gl|platform/sdl|platform/win32)/')
+hits=$(grep -rnE '#\s*include\s*[<"](SDL|GL/|GLES|OpenGL|emscripten/)' src \
+  --include='*.h' --include='*.cpp' | grep -vE '^src/(view/gl|view/webgl|platform/sdl|platform/win32|platform/web)/')
 if [[ -n "$hits" ]]; then
-  echo "SDL or GL included outside the backends:"; echo "$hits"; status=1
+  echo "SDL, GL or emscripten included outside the renderers and backends:"; echo "$hits"; status=1
 fi
 hits=$(grep -rnE '#\s*include\s*"frame/game\.h"|\bGame\s*&' src \
   --include='*.h' --include='*.cpp' | grep -vE '^src/(frame/|main\.cpp:)')
