@@ -74,11 +74,6 @@ TEST(FramePacer, NoPeriodHoldsNothingAndANewPeriodStartsANewRow) {
     EXPECT_EQ(swapTimes(pacer, {7}), std::vector<int64_t>{5007});
 }
 
-}  // namespace
-}  // namespace pelmora
-
-namespace pelmora {
-namespace {
 
 // A skipped frame waits for the row's next deadline like a swap, but never
 // goes at once: with no row yet, or after a stall, it waits a whole period.
