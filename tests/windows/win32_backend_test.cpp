@@ -6,6 +6,7 @@
 // After the system header, which it needs.
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -24,14 +25,7 @@ namespace fs = std::filesystem;
 
 TEST(Win32Messages, WindowMessagesBecomeTheGamesMessages) {
     using K = MessageKind;
-    struct Case {
-        UINT message;
-        WPARAM w;
-        LPARAM l;
-        K kind;
-        uint32_t key;
-    };
-    const Case cases[] = {
+    const struct { UINT message; WPARAM w; LPARAM l; K kind; uint32_t key; } cases[] = {
         {WM_KEYDOWN, 'W', 0, K::KeyDown, 'W'},
         {WM_KEYUP, VK_RETURN, 0, K::KeyUp, vk::Enter},
         {WM_SYSKEYDOWN, VK_F4, 0, K::SystemKeyDown, VK_F4},
@@ -44,7 +38,7 @@ TEST(Win32Messages, WindowMessagesBecomeTheGamesMessages) {
         {WM_PAINT, 0, 0, K::Paint, 0},  // an uncovered window is drawn again
         {WM_LBUTTONDOWN, 0, MAKELPARAM(5, 5), K::Other, 0},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         const Message m = translateWindowMessage(c.message, c.w, c.l);
         EXPECT_TRUE(m.kind == c.kind && m.key == c.key) << c.message;
     }
@@ -55,9 +49,8 @@ TEST(Win32Messages, WindowMessagesBecomeTheGamesMessages) {
         {SC_MONITORPOWER, SystemCommandKind::MonitorPower},
         {SC_MINIMIZE, SystemCommandKind::Other},
         {SC_CLOSE, SystemCommandKind::Other}};
-    for (const auto& [command, kind] : commands) {
+    for (const auto& [command, kind] : commands)
         EXPECT_EQ(translateWindowMessage(WM_SYSCOMMAND, command, 0).command, kind) << command;
-    }
 }
 
 // A game stand-in: records what reaches it and handles what the game handles.
@@ -72,9 +65,7 @@ struct Recorder {
         return m.kind == MessageKind::SystemCommand && !swallowed ? MessageLeftToSystem : 0;
     }
     bool saw(MessageKind kind) const {
-        for (const Message& m : seen)
-            if (m.kind == kind) return true;
-        return false;
+        return std::any_of(seen.begin(), seen.end(), [kind](const Message& m) { return m.kind == kind; });
     }
 };
 
@@ -110,14 +101,10 @@ TEST_F(Win32Window, MessagesSentWhileShowingReachTheGameAtOnce) {
     system.showWindow();
     EXPECT_TRUE(recorder.saw(MessageKind::Size)) << "no size message during ShowWindow";
     EXPECT_TRUE(recorder.saw(MessageKind::Activate)) << "no activation during ShowWindow";
-    RECT client{};
-    GetClientRect(window(), &client);
-    EXPECT_EQ(client.right, 320);
-    EXPECT_EQ(client.bottom, 240);
-    RECT outer{};
-    GetWindowRect(window(), &outer);
-    EXPECT_EQ(outer.left, 40);
-    EXPECT_EQ(outer.top, 30);
+    RECT client{}, outer{};
+    GetClientRect(window(), &client), GetWindowRect(window(), &outer);
+    EXPECT_EQ(std::make_pair(client.right, client.bottom), std::make_pair(320L, 240L)) << "client area";
+    EXPECT_EQ(std::make_pair(outer.left, outer.top), std::make_pair(40L, 30L)) << "window's corner";
     // The cursor maps through the client area's origin.
     const Point origin = system.clientToScreen({0, 0});
     EXPECT_EQ(system.screenToClient({origin.x + 5, origin.y + 6}).x, 5);
