@@ -55,7 +55,6 @@ public:
     // Waits for the game to end; false on timeout.
     bool waitExit(int timeoutMs, int& exitCode);
     bool running() const { return pid_ > 0; }
-    const std::string& folder() const { return folder_; }
 
 private:
     std::string folder_;

@@ -45,10 +45,6 @@ __attribute__((noinline)) void* operator new[](std::size_t size) {
 namespace pelmora {
 namespace {
 
-Image flat(int32_t size, uint8_t shade) {
-    return {true, std::vector<uint8_t>(size_t(size) * size_t(size) * 3, shade), size, size};
-}
-
 struct FrameRig {
     GlWindow window;
     FakeSystem system;
@@ -59,8 +55,7 @@ struct FrameRig {
         void* warm[1];
         backtrace(warm, 1);  // loads what it needs now, not while counting
         if (std::string failure = window.open(true); !failure.empty()) return failure;
-        for (const char* name : {"Menu", "SubMenuPlots", "CubeSurface", "CardTextureMap"})
-            system.bitmaps[std::string("textures\\") + name + ".bmp"] = flat(1024, 120);
+        system.provideTextures({true, std::vector<uint8_t>(1024 * 1024 * 3, 120), 1024, 1024});
         WindowContext context = windowContext(game);
         if (!initGlState(context)) return "no GL state";
         applyProjection(renderer, game.window, game.mode);

@@ -13,12 +13,7 @@
 namespace pelmora {
 namespace {
 
-struct MatrixCase {
-    const char* what;
-    GLenum stack;
-    std::function<void()> glCalls;
-    Matrix ours;
-};
+struct MatrixCase { const char* what; GLenum stack; std::function<void()> glCalls; Matrix ours; };
 
 TEST(MatrixSteps, AgreeWithTheFixedFunctionCalls) {
     GlWindow window;

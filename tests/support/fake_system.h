@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/system.h"
+#include "platform/textures.h"
 
 namespace pelmora {
 
@@ -35,6 +36,12 @@ public:
     int skippedSwaps = 0;
     uint32_t refreshMs = 17;  // what a wait after a skipped swap takes off the clock
     std::map<std::string, Image> bitmaps;  // by the path as the game writes it
+
+    // The four start-up pictures, each this image.
+    void provideTextures(const Image& image = {true, {1, 2, 3, 4, 5, 6}, 2, 1}) {
+        for (const char* name : {TextureMenu, TextureSubMenuPlots, TextureCubeSurface, TextureCardTextureMap})
+            bitmaps[std::string("textures\\") + name + ".bmp"] = image;
+    }
 
     uint32_t tickCount() override { return ticks; }
     int64_t calendarSeconds() override { return seconds; }

@@ -9,11 +9,7 @@
 namespace pelmora {
 namespace {
 
-struct Header {
-    uint32_t pixelOffset, width, height;
-    uint16_t bits;
-    uint32_t compression, coloursUsed;
-};
+struct Header { uint32_t pixelOffset, width, height; uint16_t bits; uint32_t compression, coloursUsed; };
 
 // A file header and a 40-byte info header.
 std::vector<uint8_t> bytesOf(const Header& h) {

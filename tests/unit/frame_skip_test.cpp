@@ -2,74 +2,59 @@
 
 #include <functional>
 #include <random>
+#include <type_traits>
 
 #include "unit/game_rig.h"
 #include "unit/play_rig.h"
-#include "view/geometry.h"
+#include "view/frame_list.h"
 
 namespace pelmora {
 namespace {
 
-void put(std::vector<double>& out, const Quad& quad) {
-    for (const TexturedVertex& v : quad) out.insert(out.end(), {v.tex.u, v.tex.v, v.pos.x, v.pos.y, v.pos.z});
+// Every number of a frame's draw list, so that two frames compare whole.
+std::vector<double> numbersOf(const DrawList& list) {
+    std::vector<double> out;
+    for (const DrawCommand& c : list.commands()) {
+        out.insert(out.end(), {double(c.op), double(c.value), c.angle, c.vec.x, c.vec.y, c.vec.z});
+        for (uint32_t i = c.first; c.op == DrawOp::Quads && i < c.first + c.count; ++i)
+            for (const TexturedVertex& v : list.quad(i))
+                out.insert(out.end(), {v.tex.u, v.tex.v, v.pos.x, v.pos.y, v.pos.z});
+        for (uint32_t i = c.first; c.op == DrawOp::Lines && i < c.first + c.count; ++i) {
+            const ColouredLine& l = list.line(i);
+            out.insert(out.end(), {double(l.red), double(l.green), double(l.blue), l.ends.from.x,
+                                   l.ends.from.y, l.ends.from.z, l.ends.to.x, l.ends.to.y, l.ends.to.z});
+        }
+    }
+    return out;
 }
 
-// What a frame asks of the renderer, written out as numbers; the recorder
-// keeps the last drawn frame's.
+// Keeps the last drawn frame, and the projection it was drawn under.
 class PictureRecorder : public FakeRenderer {
 public:
-    std::vector<double> drawn;
-    std::vector<double> projection;
+    std::vector<double> drawn, projection;
+    mutable DrawList list;
 
     void setProjection(bool inPerspective, uint32_t width, uint32_t height) override {
-        FakeRenderer::setProjection(inPerspective, width, height);
         projection = {double(inPerspective), double(width), double(height)};
     }
     void drawMenu(const MenuView& menu) override { drawn = describe(menu); }
     void drawScene(const SceneView& scene) override { drawn = describe(scene); }
-
-    std::vector<double> describe(const MenuView& menu) const {
-        std::vector<double> out = projection;
-        out.push_back(panelListFor(menu.page));
-        for (const Quad& quad : menuScoreQuads(menu.topScore)) put(out, quad);
-        return out;
-    }
-    std::vector<double> describe(const SceneView& s) const {
-        std::vector<double> out = projection;
-        for (const Quad& quad : clockGlyphQuads(s.clock)) put(out, quad);
-        for (const Quad& quad : scoreGlyphQuads(s.score)) put(out, quad);
-        for (const Quad& quad : handStripQuads(s.selection)) put(out, quad);
-        out.insert(out.end(), {s.input.tiltX, s.input.tiltY, s.input.tiltZ});
-        for (const Particle& p : s.cloud.particles) {
-            const LineEnds line = particleLine(p);
-            out.insert(out.end(), {double(p.red), double(p.green), double(p.blue), line.from.x,
-                                   line.from.y, line.from.z, line.to.z});
-        }
-        for (unsigned shown : {0u, unsigned(s.turn.targetFace)}) {
-            out.push_back(shown);
-            if (const Face* face = s.board.face(uint8_t(shown)))
-                for (const Layer& layer : face->layers)
-                    for (const auto& card : layer.cards)
-                        for (const Quad& quad : cardTileQuads(*card)) put(out, quad);
-        }
-        return out;
+    template <typename View>
+    std::vector<double> describe(const View& view) const {
+        list.clear();
+        if constexpr (std::is_same_v<View, MenuView>) writeMenuFrame(list, view);
+        else writeSceneFrame(list, view);
+        std::vector<double> out = numbersOf(list);
+        return out.insert(out.end(), projection.begin(), projection.end()), out;
     }
 };
 
-struct FrameSkipping : ::testing::Test {
-    FakeSystem sys;
-    PictureRecorder gfx;
-    Game game{sys, gfx};
-    WindowContext window = windowContext(game);
+struct FrameSkipping : GameRigWith<PictureRecorder>, ::testing::Test {
     std::mt19937 rng;
 
     void SetUp() override {
-        for (const char* name : {"Menu", "SubMenuPlots", "CubeSurface", "CardTextureMap"})
-            sys.bitmaps[std::string("textures\\") + name + ".bmp"] = {true, {1, 2, 3, 4, 5, 6}, 2, 1};
+        sys.provideTextures();
         ASSERT_TRUE(createGameWindow(window));
-    }
-    void send(MessageKind kind, uint32_t key = 0, bool minimised = false) {
-        windowProcedure(game, {kind, key, minimised});
     }
     bool chance(unsigned percent) { return rng() % 1000 < percent * 10; }
     // Some presses are held over a few frames.

@@ -11,17 +11,15 @@
 
 namespace pelmora {
 
-struct GameRig {
+template <typename Gfx = FakeRenderer>
+struct GameRigWith {
     FakeSystem sys;
-    FakeRenderer gfx;
+    Gfx gfx;
     Game game{sys, gfx};
     WindowContext window = windowContext(game);
 
-    void send(MessageKind kind, uint32_t key = 0) { windowProcedure(game, {kind, key}); }
-    // The four start-up pictures, each two pixels wide and one high.
-    void provideTextures() {
-        for (const char* name : {"Menu", "SubMenuPlots", "CubeSurface", "CardTextureMap"})
-            sys.bitmaps[std::string("textures\\") + name + ".bmp"] = {true, {1, 2, 3, 4, 5, 6}, 2, 1};
+    void send(MessageKind kind, uint32_t key = 0, bool minimised = false) {
+        windowProcedure(game, {kind, key, minimised});
     }
     // Frames, each a little more than a game second after the last.
     void framesAfterASecond(int n) {
@@ -31,5 +29,6 @@ struct GameRig {
         }
     }
 };
+using GameRig = GameRigWith<>;
 
 }  // namespace pelmora

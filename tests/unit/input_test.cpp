@@ -22,8 +22,14 @@ struct Input : GameRig, ::testing::Test {
     }
 };
 
-// The delay runs out across the wrap of the tick count.
+// The delay runs out across the wrap of the tick count. Only a release lets
+// the next press act at once; a press leaves the delay.
 TEST_F(Input, AHeldKeyActsOnceAfterMoreThanASecondAndAReleaseRearmsIt) {
+    game.gate.lastAction = 5;
+    send(MessageKind::KeyDown, vk::letter('S'));
+    EXPECT_TRUE(game.input.keys[vk::letter('S')] && game.gate.lastAction == 5);
+    send(MessageKind::KeyUp, vk::letter('S'));
+    EXPECT_TRUE(!game.input.keys[vk::letter('S')] && game.gate.lastAction == 0);
     send(MessageKind::KeyDown, 0x1000);  // beyond the keyboard: ignored
     sys.ticks = 0u - 500;
     for (uint32_t wait : {0u, 400u, 600u, 1u, 1000u, 0u}) {
@@ -121,15 +127,6 @@ TEST(WindowMessages, EachKindIsHandledOrLeftToTheSystem) {
     }
 }
 
-// Only a release lets the next press act at once; a press leaves the delay.
-TEST_F(Input, KeysAreRecordedAndOnlyAReleaseRestartsTheDelay) {
-    game.gate.lastAction = 5;
-    send(MessageKind::KeyDown, vk::letter('S'));
-    EXPECT_TRUE(game.input.keys[vk::letter('S')] && game.gate.lastAction == 5);
-    send(MessageKind::KeyUp, vk::letter('S'));
-    EXPECT_TRUE(!game.input.keys[vk::letter('S')] && game.gate.lastAction == 0);
-}
-
 // While the cube turns the cursor is put back once a frame; the move that
 // putting it back raises is let pass.
 TEST_F(Input, DuringATurnTheCursorIsPutBackOnceAFrame) {
@@ -191,11 +188,6 @@ TEST(EdgeDwell, TurnsAfterMoreThan750msInTheFirstBandThatHolds) {
     }
 }
 
-}  // namespace
-}  // namespace pelmora
-
-namespace pelmora {
-namespace {
 
 // The front face turns out of sight during a turn, and index 0 still names it
 // until the faces are renamed: a click must pick on the face the player sees.

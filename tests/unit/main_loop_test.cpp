@@ -31,7 +31,7 @@ TEST_F(MainLoop, AGameThroughAPauseWhileMinimisedToATimeoutWithABetterScore) {
     toggleSelection(game.selection, game.board.face(0)->cardAt({7.5, 4.5}), game.cues);
     const size_t cards = game.board.cardCount();
     framesAfterASecond(2);  // the first only stamps the clock, so the second shows nothing new
-    windowProcedure(game, {MessageKind::Activate, 0, true});  // minimised: no frame, no clock
+    send(MessageKind::Activate, 0, true);  // minimised: no frame, no clock
     framesAfterASecond(2);
     EXPECT_EQ(sys.swaps, 1);
     send(MessageKind::KeyDown, vk::letter('P'));  // but the keys still act
@@ -85,8 +85,7 @@ TEST(MainLoopMessages, MessagesSentWhileTheWindowOpensReachTheGameAndQuitCarries
     SendingSystem sys;
     FakeRenderer gfx;
     Game game{sys, gfx};
-    for (const char* name : {"Menu", "SubMenuPlots", "CubeSurface", "CardTextureMap"})
-        sys.bitmaps[std::string("textures\\") + name + ".bmp"] = {true, {1, 2, 3, 4, 5, 6}, 2, 1};
+    sys.provideTextures();
     sys.messages.push_back({MessageKind::KeyDown, vk::Space});
     sys.messages.push_back({MessageKind::Quit});
     sys.messages.back().exitCode = 3;

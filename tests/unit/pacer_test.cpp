@@ -42,11 +42,7 @@ TEST(FramePacer, QuickFramesKeepAnExactRowWithoutDrift) {
 // A frame a little late goes at once and the next still lands on the row; a
 // frame more than a period late starts a new row from itself.
 TEST(FramePacer, LateFramesGoAtOnceAndOnlyLongStallsMoveTheRow) {
-    struct Row {
-        const char* what;
-        std::vector<int64_t> work, fromFirst;
-    };
-    const Row rows[] = {
+    const struct { const char* what; std::vector<int64_t> work, fromFirst; } rows[] = {
         {"quick", {0, 1000, 1000}, {0, Period, 2 * Period}},
         {"a little late", {0, Period + 4000000, 1000}, {0, Period + 4000000, 2 * Period}},
         {"just one period late", {0, 2 * Period, 1000}, {0, 2 * Period, 3 * Period}},
@@ -74,11 +70,6 @@ TEST(FramePacer, NoPeriodHoldsNothingAndANewPeriodStartsANewRow) {
     EXPECT_EQ(swapTimes(pacer, {7}), std::vector<int64_t>{5007});
 }
 
-}  // namespace
-}  // namespace pelmora
-
-namespace pelmora {
-namespace {
 
 // A skipped frame waits for the row's next deadline like a swap, but never
 // goes at once: with no row yet, or after a stall, it waits a whole period.

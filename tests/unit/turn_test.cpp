@@ -74,12 +74,8 @@ TEST_F(CubeTurning, UpTurnFromTheDeadZone) {
 TEST_F(CubeTurning, EachDirectionSettlesCommitsItsCycleAndRenumbers) {
     // At (100, 700) the cursor leans the cube 4070/507 degrees on the
     // horizontal axis and -3110/379 on the vertical.
-    const struct {
-        uint8_t direction;
-        std::vector<uint32_t> order;
-        double tiltZ;
-        uint8_t target;
-    } cases[] = {{TurnUp, {4, 1, 5, 3, 2, 0}, -4070.0 / 507, 4},
+    const struct { uint8_t direction; std::vector<uint32_t> order; double tiltZ; uint8_t target; } cases[] = {
+                 {TurnUp, {4, 1, 5, 3, 2, 0}, -4070.0 / 507, 4},
                  {TurnDown, {5, 1, 4, 3, 0, 2}, 4070.0 / 507, 5},
                  {TurnRight, {1, 2, 3, 0, 4, 5}, 3110.0 / 379, 1},
                  {TurnLeft, {3, 0, 1, 2, 4, 5}, -3110.0 / 379, 3}};

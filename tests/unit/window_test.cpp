@@ -29,7 +29,7 @@ TEST(Textures, NameIsTheLastBackslashPartLessItsExtension) {
 
 TEST(Window, FullScreenWithTheFourTexturesAndATeardownThatReportsEachFailureAndGoesOn) {
     GameRig rig;
-    rig.provideTextures();
+    rig.sys.provideTextures();
     rig.sys.bitmaps["textures\\CardTextureMap.bmp"].pixels[5] = 9;
     rig.sys.screen = {1920, 1080};
     EXPECT_EQ(rig.sys.cursorShows, std::vector<bool>{true});  // the window settings alone show it
@@ -75,7 +75,7 @@ TEST(Window, EachFailingCreationStepIsReportedAfterEverythingIsTornDown) {
     };
     for (const auto& [step, text, undone] : rows) {
         GameRig rig;
-        rig.provideTextures();
+        rig.sys.provideTextures();
         rig.sys.failingSteps.insert(step);
         if (step[0] == 'l') rig.sys.bitmaps[step.substr(11)].pixels.pop_back();
         EXPECT_FALSE(createGameWindow(rig.window));
@@ -89,7 +89,7 @@ TEST(Window, EachFailingCreationStepIsReportedAfterEverythingIsTornDown) {
     }
     // A bitmap holding more than its size says is refused like a short one.
     GameRig rig;
-    rig.provideTextures();
+    rig.sys.provideTextures();
     rig.sys.bitmaps["textures\\SubMenuPlots.bmp"].pixels.push_back(0);
     EXPECT_FALSE(createGameWindow(rig.window));
     EXPECT_EQ(rig.sys.boxes.at(0).text, "Initialization Failed.");
@@ -99,7 +99,7 @@ TEST(Window, EachFailingCreationStepIsReportedAfterEverythingIsTornDown) {
 TEST(Window, RefusedFullScreenPlaysCentredOnYesAndClosesOtherwise) {
     for (BoxAnswer answer : {BoxAnswer::Yes, BoxAnswer::No, BoxAnswer::Unanswered}) {
         GameRig rig;
-        rig.provideTextures();
+        rig.sys.provideTextures();
         rig.sys.failingSteps = {"changeDisplayMode"};
         rig.sys.screen = {1920, 1080};
         rig.sys.answer = answer;

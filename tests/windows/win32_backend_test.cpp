@@ -6,6 +6,7 @@
 // After the system header, which it needs.
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -14,6 +15,8 @@
 #include "platform/win32/win32_system.h"
 #include "scores/line_file.h"
 #include "scores/top_score.h"
+#include "support/bmp_file.h"
+#include "support/score_sample.h"
 
 namespace pelmora {
 namespace {
@@ -22,14 +25,7 @@ namespace fs = std::filesystem;
 
 TEST(Win32Messages, WindowMessagesBecomeTheGamesMessages) {
     using K = MessageKind;
-    struct Case {
-        UINT message;
-        WPARAM w;
-        LPARAM l;
-        K kind;
-        uint32_t key;
-    };
-    const Case cases[] = {
+    const struct { UINT message; WPARAM w; LPARAM l; K kind; uint32_t key; } cases[] = {
         {WM_KEYDOWN, 'W', 0, K::KeyDown, 'W'},
         {WM_KEYUP, VK_RETURN, 0, K::KeyUp, vk::Enter},
         {WM_SYSKEYDOWN, VK_F4, 0, K::SystemKeyDown, VK_F4},
@@ -42,7 +38,7 @@ TEST(Win32Messages, WindowMessagesBecomeTheGamesMessages) {
         {WM_PAINT, 0, 0, K::Paint, 0},  // an uncovered window is drawn again
         {WM_LBUTTONDOWN, 0, MAKELPARAM(5, 5), K::Other, 0},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         const Message m = translateWindowMessage(c.message, c.w, c.l);
         EXPECT_TRUE(m.kind == c.kind && m.key == c.key) << c.message;
     }
@@ -53,9 +49,8 @@ TEST(Win32Messages, WindowMessagesBecomeTheGamesMessages) {
         {SC_MONITORPOWER, SystemCommandKind::MonitorPower},
         {SC_MINIMIZE, SystemCommandKind::Other},
         {SC_CLOSE, SystemCommandKind::Other}};
-    for (const auto& [command, kind] : commands) {
+    for (const auto& [command, kind] : commands)
         EXPECT_EQ(translateWindowMessage(WM_SYSCOMMAND, command, 0).command, kind) << command;
-    }
 }
 
 // A game stand-in: records what reaches it and handles what the game handles.
@@ -70,9 +65,7 @@ struct Recorder {
         return m.kind == MessageKind::SystemCommand && !swallowed ? MessageLeftToSystem : 0;
     }
     bool saw(MessageKind kind) const {
-        for (const Message& m : seen)
-            if (m.kind == kind) return true;
-        return false;
+        return std::any_of(seen.begin(), seen.end(), [kind](const Message& m) { return m.kind == kind; });
     }
 };
 
@@ -108,14 +101,10 @@ TEST_F(Win32Window, MessagesSentWhileShowingReachTheGameAtOnce) {
     system.showWindow();
     EXPECT_TRUE(recorder.saw(MessageKind::Size)) << "no size message during ShowWindow";
     EXPECT_TRUE(recorder.saw(MessageKind::Activate)) << "no activation during ShowWindow";
-    RECT client{};
-    GetClientRect(window(), &client);
-    EXPECT_EQ(client.right, 320);
-    EXPECT_EQ(client.bottom, 240);
-    RECT outer{};
-    GetWindowRect(window(), &outer);
-    EXPECT_EQ(outer.left, 40);
-    EXPECT_EQ(outer.top, 30);
+    RECT client{}, outer{};
+    GetClientRect(window(), &client), GetWindowRect(window(), &outer);
+    EXPECT_EQ(std::make_pair(client.right, client.bottom), std::make_pair(320L, 240L)) << "client area";
+    EXPECT_EQ(std::make_pair(outer.left, outer.top), std::make_pair(40L, 30L)) << "window's corner";
     // The cursor maps through the client area's origin.
     const Point origin = system.clientToScreen({0, 0});
     EXPECT_EQ(system.screenToClient({origin.x + 5, origin.y + 6}).x, 5);
@@ -167,8 +156,8 @@ std::string tempPath(const std::string& name) {
         .string();
 }
 
-void writeBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
+void writeBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
+    std::ofstream(path, std::ios::binary) << std::string(bytes.begin(), bytes.end());
 }
 
 std::string readBytes(const std::string& path) {
@@ -176,70 +165,38 @@ std::string readBytes(const std::string& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// Neighbouring pixels, rows and channels differ; y counts from the bottom row.
-uint8_t channel(int x, int y, int c) { return uint8_t(x * 7 + y * 50 + c * 85); }
-
-std::string bmpFile(int w, int h, bool topDown, int bits) {
-    const int stride = (w * bits / 8 + 3) / 4 * 4;
-    const int32_t header[] = {54 + stride * h, 0, 54, 40, w, topDown ? -h : h, bits << 16 | 1};
-    std::string out = "BM";
-    for (int32_t v : header)
-        for (int i = 0; i < 4; ++i) out.push_back(char(uint32_t(v) >> (8 * i)));
-    out.resize(54, 0);
-    for (int row = 0; row < h; ++row) {
-        for (int x = 0; x < w; ++x) {
-            if (bits == 32) out.push_back(0);
-            for (int c = 2; c >= 0; --c) out.push_back(char(channel(x, topDown ? h - 1 - row : row, c)));
-        }
-        out.resize(54 + size_t(stride * (row + 1)), 0);
-    }
-    if (bits == 32) {  // no alpha byte first: blue green red, then the spare byte
-        for (size_t at = 54; at + 4 <= out.size(); at += 4) std::rotate(&out[at], &out[at + 1], &out[at + 4]);
-    }
-    return out;
-}
-
+// Wine's loader gives top-down files as black pictures, so only bottom-up
+// files are checked pixel for pixel.
 TEST(Win32Bitmaps, AnyWidthAndDepthComeOutPackedBottomUp) {
     Win32System system;
     const std::string path = tempPath(".bmp");
-    for (int bits : {24, 32}) {
+    for (int bits : {24, 32})
         for (int width : {1, 2, 3, 5, 1024}) {
-            std::vector<uint8_t> want;
-            for (int i = 0; i < 9 * width; ++i) want.push_back(channel(i / 3 % width, i / 3 / width, i % 3));
-            // Wine's loader gives top-down files as black pictures, so only
-            // bottom-up files are checked pixel for pixel.
-            writeBytes(path, bmpFile(width, 3, false, bits));
+            writeBytes(path, bmp::file({bits, 0, false, false}, width, 3));
             const Image image = system.loadBitmap(path);
-            EXPECT_TRUE(image.loaded && image.width == width && image.height == 3 && image.pixels == want)
+            EXPECT_TRUE(image.loaded && image.width == width && image.height == 3 &&
+                        image.pixels == bmp::loaded({bits, 0, false, false}, width, 3))
                 << width << " wide, " << bits << " bits";
-            writeBytes(path, bmpFile(width, 3, true, bits));
+            writeBytes(path, bmp::file({bits, 0, false, true}, width, 3));
             const Image topDown = system.loadBitmap(path);
-            EXPECT_TRUE(topDown.loaded && topDown.height == 3 && topDown.pixels.size() == want.size());
+            EXPECT_TRUE(topDown.loaded && topDown.height == 3 &&
+                        topDown.pixels.size() == image.pixels.size());
         }
-    }
-    writeBytes(path, "BM not a bitmap at all");
+    writeBytes(path, {'B', 'M', 0, 0});
     EXPECT_FALSE(system.loadBitmap(path).loaded);
     fs::remove(path);
     EXPECT_FALSE(system.loadBitmap("textures\\Absent.bmp").loaded);
 }
-
-const std::string Sample =
-    "<div id=\"topscore\">\r\n<div id=\"ts_time\">00:03:07</div>\r\n"
-    "<div id=\"ts_value\">1234</div>\r\n</div>\r\n";
 
 TEST(Win32ScoreFile, WrittenAsFourCrLfLinesOverTheOldFileAndReadBack) {
     const fs::path dir = tempPath("-scores");
     fs::remove_all(dir);
     fs::create_directories(dir);
     const std::string path = (dir / "scoredata.xml").string();
-    writeBytes(path, "old bytes, longer than the new ones will be ........................");
-    GameClock clock;
-    clock.minutesUnits = 3;
-    clock.secondsUnits = 7;
-    TopScore top;
-    storeTopScore(top, clock, {4, 3, 2, 1});
+    writeBytes(path, std::vector<uint8_t>(200, 'x'));  // longer than the new file
+    const TopScore top = sampleTopScore();
     ASSERT_TRUE(saveTopScore(top, path));
-    EXPECT_EQ(readBytes(path), Sample);
+    EXPECT_EQ(readBytes(path), SampleScoreFile);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1) << "temporary left";
     TopScore back{{9, 9, 9, 9, 9, 9}, {5}};
     loadTopScore(back, path);
@@ -254,7 +211,7 @@ TEST(Win32ScoreFile, WrittenAsFourCrLfLinesOverTheOldFileAndReadBack) {
     EXPECT_FALSE(asFile.save());
     EXPECT_TRUE(fs::is_directory(folder));
     EXPECT_FALSE(saveTopScore(top, (dir / "missing" / "scoredata.xml").string()));
-    writeBytes(path, std::string((1 << 20) + 1, 'x'));
+    writeBytes(path, std::vector<uint8_t>((1 << 20) + 1, 'x'));
     LineFile tooLarge{path, {}};
     EXPECT_FALSE(tooLarge.load()) << "a file far too large for a score file";
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2);
