@@ -2,6 +2,7 @@
 // card dust to take its colours from. Both run from the bottom row upward.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -15,6 +16,13 @@ struct Image {
     int32_t width = 0;
     int32_t height = 0;
 };
+
+// Whether the pixels fill width x height x 3 bytes: a texture is made only of
+// such an image, so that none is read past its end.
+inline bool pixelsFillImage(const Image& image) {
+    return image.width > 0 && image.height > 0 &&
+           image.pixels.size() >= std::size_t(image.width) * std::size_t(image.height) * 3;
+}
 
 // The pixels of an image kept in memory after loading.
 struct ImageCopy {

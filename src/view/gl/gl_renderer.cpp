@@ -21,12 +21,8 @@ void GlRenderer::setFixedState() {
     glClearColor(0.0f, 0.0f, 0.0f, 0.5f);
 }
 
-// An image whose pixels do not fill width x height x 3 bytes is refused
-// rather than read past its end.
 uint32_t GlRenderer::createTexture(const Image& image) {
-    if (image.width <= 0 || image.height <= 0) return 0;
-    const size_t needed = size_t(image.width) * size_t(image.height) * 3;
-    if (image.pixels.size() < needed) return 0;
+    if (!pixelsFillImage(image)) return 0;
     GLuint id = 0;
     glGenTextures(1, &id);
     glBindTexture(GL_TEXTURE_2D, id);
