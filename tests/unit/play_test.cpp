@@ -61,20 +61,9 @@ TEST(HandClasses, BoundaryHandsInEverySelectionOrder) {
             ASSERT_TRUE(hand.pairRanks == c.pairs && (!*c.set || set == cards(c.set))) << c.cards;
         } while (std::next_permutation(selection.cards.begin(), selection.cards.end()));
     }
-}
-
-TEST(HandClasses, ValuesGoInAscendingAndASixthIsIgnored) {
-    Hand hand;
-    for (int v : {9, 1, 5, 3, 7, 2}) insertSorted(hand, static_cast<uint8_t>(v));
-    EXPECT_EQ(hand.values, (std::vector<uint8_t>{1, 3, 5, 7, 9}));
-}
-
-TEST(Score, CarriesAnyAmountAcrossEveryDigit) {
-    ScoreDigits score{9};
-    addToScore(score, 12);  // more than a hand ever scores
-    EXPECT_EQ(score, (ScoreDigits{1, 2}));
-    addToScore(score, 99);
-    EXPECT_EQ(score, (ScoreDigits{0, 2, 1}));
+    Hand sorted;  // values go in ascending, a sixth is ignored
+    for (int v : {9, 1, 5, 3, 7, 2}) insertSorted(sorted, static_cast<uint8_t>(v));
+    EXPECT_EQ(sorted.values, (std::vector<uint8_t>{1, 3, 5, 7, 9}));
 }
 
 // Twins on two faces share value, level and place: a release takes the card released.
@@ -195,16 +184,6 @@ TEST_F(DropTest, EachClassTakesItsCardsInOrderAndKickersStay) {
         EXPECT_EQ(score, row.after);
         if (row.leave.empty()) clearSelection(selection);
     }
-}
-
-// Each frame ages every particle by one; one already at 0 goes.
-TEST(Dust, AParticleAtNoLifeGoesTheOthersAge) {
-    ParticleCloud cloud;
-    for (int32_t life : {0, 1, 60}) cloud.particles.push_back({0, 0, 0, 0, 0, double(life), life});
-    ageParticles(cloud);
-    ASSERT_EQ(cloud.particles.size(), 2u);
-    EXPECT_TRUE(cloud.particles[0].life == 0 && cloud.particles[1].life == 59);
-    EXPECT_EQ(cloud.particles[0].z, 1.0);  // the order stays
 }
 
 // A full house leaves whole like a straight, newest first, though the search
