@@ -21,10 +21,6 @@
 #include "view/scene.h"
 #include "view/tilt.h"
 
-// Last: the X headers define words such as None that the test framework uses.
-#include <SDL_syswm.h>
-#include <X11/Xutil.h>
-
 namespace pelmora {
 namespace {
 
@@ -95,22 +91,12 @@ protected:
         glReadPixels(x, 768 - y - h, w, h, GL_RGB, GL_UNSIGNED_BYTE, out.data());
         return out;
     }
-    // What the X server shows in the window, rows from the bottom as GL reads them.
+    // What the window shows: the front buffer, the last frame swapped in.
     static std::vector<Rgb> windowPixels() {
-        SDL_SysWMinfo info;
-        SDL_VERSION(&info.version);
-        if (!SDL_GetWindowWMInfo(window->system.window(), &info)) return {};
-        XImage* image = XGetImage(info.info.x11.display, info.info.x11.window, 0, 0, 1024, 768,
-                                  AllPlanes, ZPixmap);
-        if (image == nullptr) return {};
-        std::vector<Rgb> out;
-        for (int y = 767; y >= 0; --y)
-            for (int x = 0; x < 1024; ++x) {
-                const unsigned long p = XGetPixel(image, x, y);
-                out.push_back({uint8_t(p >> 16), uint8_t(p >> 8), uint8_t(p)});
-            }
-        XDestroyImage(image);
-        return out;
+        glReadBuffer(GL_FRONT);
+        auto shown = pixels(0, 0, 1024, 768);
+        glReadBuffer(GL_BACK);
+        return shown;
     }
     // Where a point of the untilted front face, or of the score bar, lands in
     // the window: 24 units in front of the eye, under a 45 degree perspective.
