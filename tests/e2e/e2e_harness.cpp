@@ -14,8 +14,6 @@
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 #include <stdexcept>
 #include <thread>
@@ -113,11 +111,9 @@ double screenDifference(const Picture& a, const Picture& b, Rect r) {
     return regionDifference(a, r, b, r);
 }
 
+// Callers check the outcome on the screen, not xdotool's status.
 void xdo(const std::string& args) {
-    const std::string cmd = "xdotool " + args + " >/dev/null 2>&1";
-    if (std::system(cmd.c_str()) != 0) {
-        // Some commands (search) fail legitimately; callers check the outcome.
-    }
+    if (std::system(("xdotool " + args + " >/dev/null 2>&1").c_str()) != 0) return;
 }
 
 void sleepMs(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
@@ -185,15 +181,6 @@ std::string makeWorkFolder(const std::string& name, bool withAllTextures) {
     fs::copy(assetFolder(), dir, fs::copy_options::recursive);
     if (!withAllTextures) fs::remove(dir / "textures" / "Menu.bmp");
     return dir.string();
-}
-
-std::string readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void writeFile(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
 }
 
 std::string shotPath(const std::string& name) {

@@ -64,8 +64,6 @@ private:
 
 // A fresh working folder holding a copy of the asset folder.
 std::string makeWorkFolder(const std::string& name, bool withAllTextures = true);
-std::string readFile(const std::string& path);
-void writeFile(const std::string& path, const std::string& bytes);
 std::string shotPath(const std::string& name);
 
 }  // namespace pelmora::e2e

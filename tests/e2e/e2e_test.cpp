@@ -1,7 +1,6 @@
 // The real game under a private X server, played the way a person plays it.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdio>
@@ -9,12 +8,13 @@
 #include <cstring>
 #include <filesystem>
 #include <regex>
-#include <set>
 
 #include "board/board.h"
 #include "board/deal.h"
 #include "e2e/e2e_harness.h"
+#include "support/files.h"
 #include "support/one_pair_hand.h"
+#include "support/score_sample.h"
 #include "values/modes.h"
 #include "values/random.h"
 #include "view/atlas.h"
@@ -34,16 +34,14 @@ std::map<std::string, std::string> frozenCalendar() {
             {"TZ", "UTC"}};
 }
 
-Rect textureRect(const AtlasRect& a, double inset = 0.0) {
-    const double dx = (a.right - a.left) * inset;
-    const double dy = (a.top - a.bottom) * inset;
-    return {a.left + dx, AtlasSize - a.top + dy, a.right - dx, AtlasSize - a.bottom - dy};
-}
-
 Rect shrink(Rect r, double inset) {
     const double dx = (r.x1 - r.x0) * inset;
     const double dy = (r.y1 - r.y0) * inset;
     return {r.x0 + dx, r.y0 + dy, r.x1 - dx, r.y1 - dy};
+}
+
+Rect textureRect(const AtlasRect& a, double inset = 0.0) {
+    return shrink({double(a.left), double(AtlasSize - a.top), double(a.right), double(AtlasSize - a.bottom)}, inset);
 }
 
 // A point of the score bar plane (two units in front of the eye) on screen.
@@ -250,7 +248,7 @@ TEST_F(PlayingTheGame, MenuDealSelectDropTurnPauseTimeOutAndTopScore) {
     int code = -1;
     ASSERT_TRUE(game.waitExit(10000, code)) << "Escape in the menu did not end the game";
     EXPECT_EQ(code, 0);
-    const std::string saved = readFile(folder + "/scoredata.xml");
+    const std::string saved = readWholeFile(folder + "/scoredata.xml");
     EXPECT_TRUE(std::regex_match(saved, std::regex("<div id=\"topscore\">\r\n<div id=\"ts_time\">00:00:[34][0-9]"
                                                    "</div>\r\n<div id=\"ts_value\">1</div>\r\n</div>\r\n")))
         << saved;
@@ -268,7 +266,7 @@ TEST_F(PlayingTheGame, MenuDealSelectDropTurnPauseTimeOutAndTopScore) {
     key("Escape");
     ASSERT_TRUE(again.waitExit(10000, code));
     EXPECT_EQ(code, 0);
-    EXPECT_EQ(readFile(folder + "/scoredata.xml"), saved);
+    EXPECT_EQ(readWholeFile(folder + "/scoredata.xml"), saved);
 }
 
 // The id of a top-level window by its exact title; message boxes are found
@@ -365,10 +363,6 @@ TEST_F(PlayingTheGame, RefusedFullScreenOffersAWindowOrEndsTheProgram) {
     EXPECT_EQ(code, 0);
 }
 
-const std::string StoredScore =
-    "<div id=\"topscore\">\r\n<div id=\"ts_time\">00:01:02</div>\r\n"
-    "<div id=\"ts_value\">42</div>\r\n</div>\r\n";
-
 // A texture missing, or cut short as a copy that stopped half way or after
 // its header, ends the start with the ERROR box and exit code 0; the system's
 // own loader is never handed the cut file, which would take it down.
@@ -379,7 +373,7 @@ TEST_F(PlayingTheGame, MissingOrCutTextureShowsInitializationFailedAndKeepsTheSc
         SCOPED_TRACE(name);
         const std::string folder = makeWorkFolder(std::string("texture-") + name, kept > 0);
         if (kept > 0) std::filesystem::resize_file(folder + "/textures/Menu.bmp", kept);
-        writeFile(folder + "/scoredata.xml", StoredScore);
+        writeWholeFile(folder + "/scoredata.xml", SampleScoreFile);
         GameProcess game(folder);
         game.start();
         ASSERT_FALSE(findWindow("ERROR", 20000).empty()) << "no ERROR box appeared";
@@ -388,7 +382,7 @@ TEST_F(PlayingTheGame, MissingOrCutTextureShowsInitializationFailedAndKeepsTheSc
         int code = -1;
         ASSERT_TRUE(game.waitExit(8000, code)) << "the box could not be closed";
         EXPECT_EQ(code, 0);
-        EXPECT_EQ(readFile(folder + "/scoredata.xml"), StoredScore);
+        EXPECT_EQ(readWholeFile(folder + "/scoredata.xml"), SampleScoreFile);
     }
 }
 
@@ -397,7 +391,7 @@ TEST_F(PlayingTheGame, MissingOrCutTextureShowsInitializationFailedAndKeepsTheSc
 // fail as writes, the game ends as it should and the old file stays.
 TEST_F(PlayingTheGame, AFileSizeLimitEndsNoGame) {
     const std::string folder = makeWorkFolder("file-size-limit");
-    writeFile(folder + "/scoredata.xml", StoredScore);
+    writeWholeFile(folder + "/scoredata.xml", SampleScoreFile);
     std::vector<std::string> command = {"prlimit", "--fsize=16", "sh", "-c", "exec \"$@\" 2>stderr.txt", "sh"};
     for (const std::string& word : gameCommand()) command.push_back(word);
     GameProcess game(folder, command);
@@ -407,12 +401,13 @@ TEST_F(PlayingTheGame, AFileSizeLimitEndsNoGame) {
     int code = -1;
     ASSERT_TRUE(game.waitExit(10000, code));
     EXPECT_EQ(code, 0) << "128 + 25 is the file-size signal";
-    EXPECT_EQ(readFile(folder + "/scoredata.xml"), StoredScore);
+    EXPECT_EQ(readWholeFile(folder + "/scoredata.xml"), SampleScoreFile);
     EXPECT_EQ(std::filesystem::file_size(folder + "/stderr.txt"), 16u) << "the line was never written";
 }
 
 // The two ways the game gets installed: by CMake into a prefix, and by the
-// Debian package into Debian's games layout.
+// Debian package into Debian's games layout. The files listed are those that
+// starting the game does not show and the package check does not read.
 struct Installation {
     const char* name;
     std::string command;  // followed by the folder to install into
@@ -424,18 +419,12 @@ std::vector<Installation> installations() {
     const std::string build = PELMORA_BUILD;
     return {
         {"cmake-install", "cmake --install '" + build + "' --prefix", "bin/pelmora",
-         {"bin/pelmora", "libexec/pelmora/pelmora", "share/pelmora/textures/Menu.bmp",
-          "share/pelmora/sounds/drop.wav", "share/applications/pelmora.desktop",
+         {"share/pelmora/sounds/drop.wav", "share/applications/pelmora.desktop",
           "share/icons/hicolor/scalable/apps/pelmora.svg", "share/icons/hicolor/48x48/apps/pelmora.png",
           "share/man/man6/pelmora.6.gz"}},
         {"debian-package", "dpkg -x '" + build + "/" PELMORA_DEB_FILE "'", "usr/games/pelmora",
-         {"usr/games/pelmora", "usr/lib/games/pelmora/pelmora", "usr/share/games/pelmora/textures/Menu.bmp",
-          "usr/share/games/pelmora/sounds/drop.wav", "usr/share/applications/pelmora.desktop",
-          "usr/share/icons/hicolor/scalable/apps/pelmora.svg",
-          "usr/share/icons/hicolor/16x16/apps/pelmora.png",
-          "usr/share/icons/hicolor/256x256/apps/pelmora.png",
-          "usr/share/man/man6/pelmora.6.gz", "usr/share/doc/pelmora/copyright",
-          "usr/share/doc/pelmora/changelog.gz"}},
+         {"usr/share/games/pelmora/sounds/drop.wav", "usr/share/icons/hicolor/scalable/apps/pelmora.svg",
+          "usr/share/icons/hicolor/16x16/apps/pelmora.png", "usr/share/icons/hicolor/256x256/apps/pelmora.png"}},
     };
 }
 

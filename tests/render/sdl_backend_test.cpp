@@ -1,4 +1,4 @@
-// The SDL backend of the system seam: bitmaps, key events, the posted quit,
+// The SDL backend of the system seam: bitmaps, key events, the cursor, swaps,
 // sound cues on the dummy audio driver, and no display at all.
 #include <SDL.h>
 #include <gtest/gtest.h>
@@ -12,7 +12,6 @@
 #include <cstring>
 #include <filesystem>
 #include <functional>
-#include <fstream>
 #include <thread>
 
 #include "platform/sdl/audio.h"
@@ -20,6 +19,7 @@
 #include "platform/sdl/events.h"
 #include "platform/sdl/sdl_system.h"
 #include "support/bmp_file.h"
+#include "support/files.h"
 #include "support/gl_window.h"
 
 namespace pelmora {
@@ -28,7 +28,7 @@ namespace {
 // A file of this process in the temporary folder.
 std::string temp(const std::string& suffix, const std::vector<uint8_t>& bytes) {
     const std::string path = testing::TempDir() + "pelmora_" + std::to_string(getpid()) + suffix;
-    std::ofstream(path, std::ios::binary) << std::string(bytes.begin(), bytes.end());
+    writeWholeFile(path, bytes);
     return path;
 }
 
@@ -139,20 +139,6 @@ TEST(SdlCursor, ClientPositionsCountFromTheWindowsCorner) {
     const Point screen = system.clientToScreen({5, 7}), client = system.screenToClient(screen);
     EXPECT_TRUE(screen.x == 105 && screen.y == 47 && client.x == 5 && client.y == 7);
     EXPECT_TRUE(system.destroyWindow());
-}
-
-TEST(SdlEvents, QueuedEventsComeBeforeThePostedQuit) {
-    SdlSystem system;
-    ASSERT_TRUE(system.registerWindowClass("c"));
-    Message m;
-    while (system.peekMessage(m)) continue;  // what the display sent on opening
-    for (SDL_Event e : {key(SDLK_p), key(SDLK_F3), key(SDLK_a, KMOD_LALT, SDL_KEYUP)})
-        ASSERT_EQ(SDL_PushEvent(&e), 1);
-    system.postQuitMessage(7);
-    std::vector<std::pair<MessageKind, uint32_t>> seen;
-    while (system.peekMessage(m)) seen.push_back({m.kind, m.key + uint32_t(m.exitCode)});  // either is 0
-    EXPECT_EQ(seen, (decltype(seen){{MessageKind::KeyDown, 0x50}, {MessageKind::SystemKeyUp, 0x41},
-                                    {MessageKind::Quit, 7}}));
 }
 
 double millisecondsFor(const std::function<void()>& work) {

@@ -1,7 +1,6 @@
 // A fresh game over the fake system and renderer, for the frame tests.
 #pragma once
 
-#include <string>
 
 #include "frame/game.h"
 #include "frame/input.h"

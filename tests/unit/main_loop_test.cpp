@@ -12,18 +12,6 @@ struct MainLoop : GameRig, ::testing::Test {
     long ticksHeard() const { return std::count(sys.cues.begin(), sys.cues.end(), "sounds\\tick.wav"); }
 };
 
-TEST_F(MainLoop, EscapeLeavesTheGameAndHeldOnEndsTheProgram) {
-    startNewGame(game);
-    send(MessageKind::KeyDown, vk::Escape);
-    EXPECT_TRUE(runFrame(game));
-    EXPECT_EQ(game.mode, ModeMenu);
-    EXPECT_EQ(game.board.cardCount(), 0u);
-    sys.ticks += 1000;
-    EXPECT_TRUE(runFrame(game));
-    sys.ticks += 1;
-    EXPECT_FALSE(runFrame(game));
-}
-
 TEST_F(MainLoop, AGameThroughAPauseWhileMinimisedToATimeoutWithABetterScore) {
     sys.screen = {1920, 1080};
     startNewGame(game);

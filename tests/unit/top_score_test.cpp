@@ -12,6 +12,7 @@
 #include <iterator>
 
 #include "scores/top_score.h"
+#include "support/files.h"
 #include "support/score_sample.h"
 
 // The calls that make a saved file survive a crash, seen on their way to the
@@ -62,11 +63,7 @@ struct ScoreFile : ::testing::Test {
         fs::create_directories(dir);
     }
     void TearDown() override { fs::remove_all(dir); }
-    void write(const std::string& bytes) const { std::ofstream(path, std::ios::binary) << bytes; }
-    std::string read() const {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
+    void write(const std::string& bytes) const { writeWholeFile(path, bytes); }
     size_t entries(const fs::path& folder) const {
         return size_t(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
     }
@@ -78,15 +75,11 @@ struct ScoreFile : ::testing::Test {
     }
 };
 
-TEST_F(ScoreFile, AStoredScoreIsWrittenByteForByteAndReadBack) {
-    const TopScore top = sampleTopScore();
-    ASSERT_TRUE(saveTopScore(top, path));
-    EXPECT_EQ(read(), SampleScoreFile);
-    expectLoaded(top, SampleScoreFile);
-}
-
-TEST_F(ScoreFile, ReadsLineFeedFilesAndFallsBackToZeroOnAnyDamage) {
+TEST_F(ScoreFile, IsWrittenByteForByteReadsLineFeedFilesAndFallsBackToZeroOnAnyDamage) {
     expectLoaded({}, "no file");
+    ASSERT_TRUE(saveTopScore(sampleTopScore(), path));
+    EXPECT_EQ(readWholeFile(path), SampleScoreFile);
+    expectLoaded(sampleTopScore(), SampleScoreFile);
     const std::string T = "<div id=\"ts_time\">", V = "</div><div id=\"ts_value\">", E = "</div>";
     const std::pair<std::string, TopScore> cases[] = {
         {"x<div id=\"topscore\">\n" + T + "12:34:56</div>x\n<div id=\"ts_value\">0907</div>\n</div>\n",
@@ -118,7 +111,7 @@ TEST_F(ScoreFile, AFailedWriteKeepsTheOldFileWhole) {
                   return saveTopScore(top, path) ? 1 : 0;
               }),
               0);
-    EXPECT_EQ(read(), SampleScoreFile);
+    EXPECT_EQ(readWholeFile(path), SampleScoreFile);
     EXPECT_EQ(entries(dir), 1u);
     EXPECT_FALSE(saveTopScore(top, (dir / "missing" / "scoredata.xml").string()));
 }
@@ -199,7 +192,7 @@ TEST_F(ScoreFile, SavesLeaveNoLitterAndKeepLinks) {
     EXPECT_EQ(entries(dir), 4u);
     EXPECT_EQ(entries(synced), 2u);
     expectLoaded({}, "through the link");
-    EXPECT_EQ(read(), topScoreText({}));
+    EXPECT_EQ(readWholeFile(path), topScoreText({}));
 }
 
 TEST(TopScoreRule, MoreDigitsWinThenTheFirstDifferingDigitFromTheTop) {

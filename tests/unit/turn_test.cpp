@@ -102,23 +102,5 @@ TEST_F(CubeTurning, TwoRightTurnsBringTheBackForwardFourRestore) {
     EXPECT_EQ(order(), (std::vector<uint32_t>{0, 1, 2, 3, 4, 5}));
 }
 
-// Ten degrees at the window's edges, none within 5 pixels of its middle.
-TEST(CursorTilt, LeansUpToTenDegreesTowardTheCursorOutsideTheDeadZone) {
-    const struct { int axis; Point cursor; double tilt; } rows[] = {
-        {1, {0, 9}, 10},       {1, {100, 9}, 4070.0 / 507},  {1, {507, 9}, 0},
-        {1, {516, 9}, 0},      {1, {1023, 9}, -5060.0 / 507}, {1, {1024, 9}, -10},
-        {0, {9, 0}, 10},       {0, {9, 200}, 1790.0 / 379},  {0, {9, 388}, 0},
-        {0, {9, 700}, -3110.0 / 379}, {0, {9, 768}, -10}};
-    FakeSystem system;
-    InputState input;
-    const AppWindow window{system};
-    for (const auto& r : rows) {
-        system.cursor = r.cursor;
-        EXPECT_DOUBLE_EQ(tiltFromCursor(input, system, window, r.axis), r.tilt)
-            << r.axis << " at " << r.cursor.x << "," << r.cursor.y;
-        EXPECT_TRUE(input.cursorX == r.cursor.x && input.cursorY == r.cursor.y);
-    }
-}
-
 }  // namespace
 }  // namespace pelmora

@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 
 #include "platform/win32/win32_handles.h"
@@ -16,6 +15,7 @@
 #include "scores/line_file.h"
 #include "scores/top_score.h"
 #include "support/bmp_file.h"
+#include "support/files.h"
 #include "support/score_sample.h"
 
 namespace pelmora {
@@ -95,7 +95,7 @@ struct Win32Window : ::testing::Test {
     }
 };
 
-TEST_F(Win32Window, MessagesSentWhileShowingReachTheGameAtOnce) {
+TEST_F(Win32Window, MessagesSentWhileShowingReachTheGameAtOnceAndCloseCarriesTheQuitCode) {
     ASSERT_TRUE(system.createWindow(request));
     // A hidden window gets its first size message when it is shown.
     system.showWindow();
@@ -109,10 +109,8 @@ TEST_F(Win32Window, MessagesSentWhileShowingReachTheGameAtOnce) {
     const Point origin = system.clientToScreen({0, 0});
     EXPECT_EQ(system.screenToClient({origin.x + 5, origin.y + 6}).x, 5);
     EXPECT_GT(origin.y, outer.top) << "a windowed window has a caption";
-}
 
-TEST_F(Win32Window, SwallowedCommandsReturnZeroAndCloseCarriesTheQuitCode) {
-    ASSERT_TRUE(system.createWindow(request));
+    // Swallowed commands return 0; a handled close carries the quit code.
     recorder.seen.clear();
     EXPECT_EQ(SendMessageA(window(), WM_SYSCOMMAND, SC_SCREENSAVE, 0), 0);
     EXPECT_EQ(SendMessageA(window(), WM_SYSCOMMAND, SC_MONITORPOWER, 2), 0);
@@ -156,15 +154,6 @@ std::string tempPath(const std::string& name) {
         .string();
 }
 
-void writeBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
-    std::ofstream(path, std::ios::binary) << std::string(bytes.begin(), bytes.end());
-}
-
-std::string readBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 // Wine's loader gives top-down files as black pictures, so only bottom-up
 // files are checked pixel for pixel.
 TEST(Win32Bitmaps, AnyWidthAndDepthComeOutPackedBottomUp) {
@@ -172,17 +161,17 @@ TEST(Win32Bitmaps, AnyWidthAndDepthComeOutPackedBottomUp) {
     const std::string path = tempPath(".bmp");
     for (int bits : {24, 32})
         for (int width : {1, 2, 3, 5, 1024}) {
-            writeBytes(path, bmp::file({bits, 0, false, false}, width, 3));
+            writeWholeFile(path, bmp::file({bits, 0, false, false}, width, 3));
             const Image image = system.loadBitmap(path);
             EXPECT_TRUE(image.loaded && image.width == width && image.height == 3 &&
                         image.pixels == bmp::loaded({bits, 0, false, false}, width, 3))
                 << width << " wide, " << bits << " bits";
-            writeBytes(path, bmp::file({bits, 0, false, true}, width, 3));
+            writeWholeFile(path, bmp::file({bits, 0, false, true}, width, 3));
             const Image topDown = system.loadBitmap(path);
             EXPECT_TRUE(topDown.loaded && topDown.height == 3 &&
                         topDown.pixels.size() == image.pixels.size());
         }
-    writeBytes(path, {'B', 'M', 0, 0});
+    writeWholeFile(path, std::string("BM\0\0", 4));
     EXPECT_FALSE(system.loadBitmap(path).loaded);
     fs::remove(path);
     EXPECT_FALSE(system.loadBitmap("textures\\Absent.bmp").loaded);
@@ -193,10 +182,10 @@ TEST(Win32ScoreFile, WrittenAsFourCrLfLinesOverTheOldFileAndReadBack) {
     fs::remove_all(dir);
     fs::create_directories(dir);
     const std::string path = (dir / "scoredata.xml").string();
-    writeBytes(path, std::vector<uint8_t>(200, 'x'));  // longer than the new file
+    writeWholeFile(path, std::vector<uint8_t>(200, 'x'));  // longer than the new file
     const TopScore top = sampleTopScore();
     ASSERT_TRUE(saveTopScore(top, path));
-    EXPECT_EQ(readBytes(path), SampleScoreFile);
+    EXPECT_EQ(readWholeFile(path), SampleScoreFile);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1) << "temporary left";
     TopScore back{{9, 9, 9, 9, 9, 9}, {5}};
     loadTopScore(back, path);
@@ -211,7 +200,7 @@ TEST(Win32ScoreFile, WrittenAsFourCrLfLinesOverTheOldFileAndReadBack) {
     EXPECT_FALSE(asFile.save());
     EXPECT_TRUE(fs::is_directory(folder));
     EXPECT_FALSE(saveTopScore(top, (dir / "missing" / "scoredata.xml").string()));
-    writeBytes(path, std::vector<uint8_t>((1 << 20) + 1, 'x'));
+    writeWholeFile(path, std::vector<uint8_t>((1 << 20) + 1, 'x'));
     LineFile tooLarge{path, {}};
     EXPECT_FALSE(tooLarge.load()) << "a file far too large for a score file";
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2);
